@@ -1,0 +1,18 @@
+// starwake-headless: the game with no window and no sound device, for tests, benchmarks and
+// screenshots.
+#include <iostream>
+
+#include "app/headless/Runner.h"
+
+int main(int argc, char** argv) {
+  sw::TRunOptions options;
+  std::string error;
+  if (!sw::ParseRunOptions(argc, argv, options, error)) {
+    std::cerr << "starwake-headless: " << error << "\n"
+              << "usage: starwake-headless [--root DIR] [--ticks N] [--seed S] [--script FILE] [--shot N:PATH]...\n"
+              << "                         [--battle | --battle-file PATH] [--state-json PATH] [--bench]\n"
+              << "       starwake-headless [--root DIR] --check-data\n";
+    return 2;
+  }
+  return sw::RunHeadless(options);
+}

@@ -1,0 +1,130 @@
+// starwake: the game in its window.
+#include <SDL.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+#include "core/Paths.h"
+#include "media/sdl/SdlAudio.h"
+#include "media/sdl/SdlJoystick.h"
+#include "media/sdl/SdlKeys.h"
+#include "media/sdl/SdlWindow.h"
+#include "shell/fmMain.h"
+
+using namespace sw;
+
+namespace {
+
+int MouseButton(Uint8 b) {
+  switch (b) {
+    case SDL_BUTTON_LEFT: return 1;
+    case SDL_BUTTON_RIGHT: return 2;
+    case SDL_BUTTON_MIDDLE: return 3;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+int main(int, char**) {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    std::cerr << "starwake: cannot start SDL: " << SDL_GetError() << std::endl;
+    return 1;
+  }
+  SDL_InitSubSystem(SDL_INIT_AUDIO);
+  SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
+  const char* windowedEnv = std::getenv("STARWAKE_WINDOWED");
+  bool windowed = windowedEnv && std::string(windowedEnv) == "1";
+  int code = 0;
+  try {
+    TSdlWindow window(windowed);
+    TSdlAudio audio;
+    TSdlJoystick joystick;
+    TPlatform platform;
+    platform.Presenter = &window;
+    platform.Audio = &audio;
+    platform.Now = [] { return std::time(nullptr); };
+    TfmMain main(platform, ExecutableFolder());
+    main.FormCreate();
+    main.DXDrawInitializeSurface();
+
+    Uint64 freq = SDL_GetPerformanceFrequency();
+    Uint64 nextTick = SDL_GetPerformanceCounter();
+    while (!main.Terminated) {
+      SDL_Event e;
+      while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+          case SDL_QUIT:
+            main.Terminate();
+            break;
+          case SDL_KEYDOWN: {
+            bool alt = (e.key.keysym.mod & KMOD_ALT) != 0;
+            if (alt && (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER)) {
+              if (!e.key.repeat) window.ToggleFullscreen();
+              break;
+            }
+            int key = SdlKeyToVirtualKey(e.key.keysym.sym, e.key.keysym.scancode);
+            if (!key) break;
+            main.DXInput->SetKeyDown(key, true);
+            main.FormKeyDown(key, (e.key.keysym.mod & KMOD_SHIFT) != 0, (e.key.keysym.mod & KMOD_CTRL) != 0, alt);
+            break;
+          }
+          case SDL_KEYUP: {
+            int key = SdlKeyToVirtualKey(e.key.keysym.sym, e.key.keysym.scancode);
+            if (key) main.DXInput->SetKeyDown(key, false);
+            break;
+          }
+          case SDL_MOUSEMOTION: {
+            int x, y;
+            window.ToPicture(e.motion.x, e.motion.y, x, y);
+            main.MouseMove(x, y);
+            break;
+          }
+          case SDL_MOUSEBUTTONDOWN: {
+            int x, y;
+            window.ToPicture(e.button.x, e.button.y, x, y);
+            if (int b = MouseButton(e.button.button)) main.DXDrawMouseDown(b, x, y);
+            break;
+          }
+          case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+              main.FormDeactivate();
+            } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+              main.FormActivate();
+              nextTick = SDL_GetPerformanceCounter();
+            }
+            break;
+          case SDL_JOYDEVICEADDED:
+          case SDL_JOYDEVICEREMOVED:
+            joystick.Open();
+            break;
+          default:
+            break;
+        }
+      }
+      if (!main.DXTimer.Enabled) {
+        SDL_WaitEventTimeout(nullptr, 50);
+        continue;
+      }
+      Uint64 now = SDL_GetPerformanceCounter();
+      Uint64 interval = freq * static_cast<Uint64>(main.DXTimer.Interval) / 1000;
+      if (now >= nextTick) {
+        joystick.Read(*main.DXInput);
+        main.DXTimerTimer();
+        nextTick += interval;
+        // After a stall, start counting again from now instead of catching up in a burst.
+        if (SDL_GetPerformanceCounter() > nextTick + interval) nextTick = SDL_GetPerformanceCounter() + interval;
+      } else {
+        Uint64 waitMs = (nextTick - now) * 1000 / freq;
+        if (waitMs > 1) SDL_WaitEventTimeout(nullptr, static_cast<int>(waitMs - 1));
+      }
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "starwake: " << e.what() << std::endl;
+    code = 1;
+  }
+  ShutdownFonts();
+  SDL_Quit();
+  return code;
+}

@@ -1,0 +1,203 @@
+#include "app/headless/Runner.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+#include "app/headless/Script.h"
+#include "app/headless/Summary.h"
+#include "core/Errors.h"
+#include "core/Numbers.h"
+#include "core/Paths.h"
+#include "core/Text.h"
+#include "media/BitmapFile.h"
+#include "media/headless/HeadlessAudio.h"
+#include "shell/fmMain.h"
+
+namespace sw {
+
+bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) {
+  auto need = [&](int& i) -> const char* {
+    if (i + 1 >= argc) {
+      error = std::string(argv[i]) + " needs a value";
+      return nullptr;
+    }
+    return argv[++i];
+  };
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    const char* v = nullptr;
+    if (a == "--root") {
+      if (!(v = need(i))) return false;
+      o.Root = v;
+    } else if (a == "--ticks") {
+      if (!(v = need(i))) return false;
+      auto n = ParseInteger(v);
+      if (!n || *n < 0) return error = "--ticks takes a whole number", false;
+      o.Ticks = *n;
+    } else if (a == "--seed") {
+      if (!(v = need(i))) return false;
+      auto n = ParseInteger(v);
+      if (!n) return error = "--seed takes a whole number", false;
+      o.Seed = static_cast<uint64_t>(*n);
+    } else if (a == "--script") {
+      if (!(v = need(i))) return false;
+      o.ScriptFile = v;
+    } else if (a == "--shot") {
+      if (!(v = need(i))) return false;
+      std::string s = v;
+      auto colon = s.find(':');
+      auto n = colon == std::string::npos ? std::nullopt : ParseInteger(s.substr(0, colon));
+      if (!n || *n < 1) return error = "--shot takes N:PATH", false;
+      o.Shots.emplace_back(*n, s.substr(colon + 1));
+    } else if (a == "--state-json") {
+      if (!(v = need(i))) return false;
+      o.StateJson = v;
+    } else if (a == "--bench") {
+      o.Bench = true;
+    } else if (a == "--battle") {
+      o.Battle = true;
+    } else if (a == "--battle-file") {
+      if (!(v = need(i))) return false;
+      o.Battle = true;
+      o.BattleFile = v;
+    } else if (a == "--check-data") {
+      o.CheckData = true;
+    } else {
+      error = "unknown option " + a;
+      return false;
+    }
+  }
+  return true;
+}
+
+namespace {
+
+bool WriteShot(const TDXDraw& display, const std::string& path) {
+  TBitmap bmp;
+  bmp.Width = display.Surface.Width;
+  bmp.Height = display.Surface.Height;
+  bmp.Pixels = display.Frame();
+  if (bmp.Pixels.empty()) display.Compose(bmp.Pixels);
+  std::ofstream out(path, std::ios::binary);
+  std::string bytes = EncodeBitmap24(bmp);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+double Percentile(std::vector<double> v, double p) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  size_t i = static_cast<size_t>(p * (v.size() - 1) + 0.5);
+  return v[std::min(i, v.size() - 1)];
+}
+
+}  // namespace
+
+int RunHeadless(const TRunOptions& o) {
+  std::string root = o.Root.empty() ? ExecutableFolder() : o.Root;
+  if (root.back() != '/') root += '/';
+  if (o.CheckData || o.Battle) {
+    std::cerr << "starwake-headless: " << (o.CheckData ? "--check-data" : "--battle")
+              << " is not available in this build" << std::endl;
+    return 2;
+  }
+  std::vector<TScriptEvent> events;
+  if (!o.ScriptFile.empty()) {
+    std::string text;
+    if (!ReadWholeFile(o.ScriptFile, text)) {
+      std::cerr << "starwake-headless: cannot read script " << o.ScriptFile << std::endl;
+      return 2;
+    }
+    try {
+      events = ParseScript(text);
+    } catch (const std::exception& e) {
+      std::cerr << "starwake-headless: " << e.what() << std::endl;
+      return 2;
+    }
+    std::stable_sort(events.begin(), events.end(), [](auto& a, auto& b) { return a.Tick < b.Tick; });
+  }
+  if (o.Seed) SetFixedSeed(*o.Seed);
+
+  THeadlessAudio audio;
+  TPlatform platform;
+  platform.Audio = &audio;
+  platform.Now = [] { return static_cast<std::time_t>(1796731200); };  // a fixed clock: runs repeat exactly
+  int exitCode = 0;
+  {
+    TfmMain main(platform, root);
+    main.FormCreate();
+    main.DXDrawInitializeSurface();
+
+    std::vector<double> tickUs;
+    size_t next = 0;
+    std::vector<int> pressed;  // keys pressed for one tick only
+    for (long long t = 1; t <= o.Ticks && !main.Terminated; ++t) {
+      for (; next < events.size() && events[next].Tick == t; ++next) {
+        const TScriptEvent& e = events[next];
+        switch (e.Kind) {
+          case TScriptEvent::Key:
+            main.DXInput->SetKeyDown(e.Code, true);
+            pressed.push_back(e.Code);
+            main.FormKeyDown(e.Code, e.Shift, e.Ctrl, e.Alt);
+            break;
+          case TScriptEvent::Down:
+            main.DXInput->SetKeyDown(e.Code, true);
+            pressed.erase(std::remove(pressed.begin(), pressed.end(), e.Code), pressed.end());
+            break;
+          case TScriptEvent::Up:
+            main.DXInput->SetKeyDown(e.Code, false);
+            break;
+          case TScriptEvent::Click:
+            main.MouseMove(e.X, e.Y);
+            main.DXDrawMouseDown(e.Code, e.X, e.Y);
+            break;
+          case TScriptEvent::Move:
+            main.MouseMove(e.X, e.Y);
+            break;
+          case TScriptEvent::Joy:
+            main.DXInput->SetJoystickState(e.Code, e.On);
+            break;
+        }
+      }
+      auto start = std::chrono::steady_clock::now();
+      main.DXTimerTimer();
+      auto end = std::chrono::steady_clock::now();
+      tickUs.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+      audio.Advance(main.DXTimer.Interval);
+      for (int k : pressed) main.DXInput->SetKeyDown(k, false);
+      pressed.clear();
+      for (const auto& [n, path] : o.Shots)
+        if (n == t && !WriteShot(*main.DXDraw, path)) {
+          std::cerr << "starwake-headless: cannot write " << path << std::endl;
+          exitCode = 1;
+        }
+    }
+    if (o.Bench) {
+      double sum = 0, mx = 0;
+      for (double v : tickUs) {
+        sum += v;
+        mx = std::max(mx, v);
+      }
+      double mean = tickUs.empty() ? 0 : sum / tickUs.size();
+      std::printf("bench: ticks=%zu mean_us=%.1f p50_us=%.1f p99_us=%.1f max_us=%.1f update_us=%.1f draw_us=%.1f\n",
+                  tickUs.size(), mean, Percentile(tickUs, 0.5), Percentile(tickUs, 0.99), mx,
+                  main.TickCount ? main.UpdateMicros / main.TickCount : 0.0,
+                  main.TickCount ? main.DrawMicros / main.TickCount : 0.0);
+    }
+    if (!o.StateJson.empty()) {
+      std::ofstream out(o.StateJson);
+      out << MakeSummary(main, audio).dump(2) << "\n";
+      if (!out) {
+        std::cerr << "starwake-headless: cannot write " << o.StateJson << std::endl;
+        exitCode = 1;
+      }
+    }
+  }
+  ShutdownFonts();
+  return exitCode;
+}
+
+}  // namespace sw

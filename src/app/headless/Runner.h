@@ -1,0 +1,30 @@
+#pragma once
+// The headless runner: the real main window with no window and no sound device, driven by
+// scripted input as fast as it can go.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sw {
+
+struct TRunOptions {
+  std::string Root;
+  long long Ticks = 1;
+  std::optional<uint64_t> Seed;
+  std::string ScriptFile;
+  std::vector<std::pair<long long, std::string>> Shots;
+  std::string StateJson;
+  bool Bench = false;
+  bool Battle = false;
+  std::string BattleFile;
+  bool CheckData = false;
+};
+
+// Reads the command line; false with a message on a bad one.
+bool ParseRunOptions(int argc, char** argv, TRunOptions& out, std::string& error);
+// Runs the game as the options say; the process exit code.
+int RunHeadless(const TRunOptions& options);
+
+}  // namespace sw

@@ -1,0 +1,95 @@
+#include "app/headless/Script.h"
+
+#include <sstream>
+
+#include "core/Errors.h"
+#include "core/Text.h"
+#include "media/Input.h"
+
+namespace sw {
+
+int JoystickStateByName(const std::string& raw) {
+  std::string n = LowerCase(raw);
+  if (n == "up") return isUp;
+  if (n == "down") return isDown;
+  if (n == "left") return isLeft;
+  if (n == "right") return isRight;
+  if (n.rfind("button", 0) == 0) {
+    auto b = ParseInteger(n.substr(6));
+    if (b && *b >= 1 && *b <= 32) return ButtonState(static_cast<int>(*b));
+  }
+  return -1;
+}
+
+std::vector<TScriptEvent> ParseScript(const std::string& text) {
+  std::vector<TScriptEvent> events;
+  std::istringstream in(text);
+  std::string line;
+  int lineNo = 0;
+  while (std::getline(in, line)) {
+    ++lineNo;
+    if (auto hash = line.find('#'); hash != std::string::npos) line.resize(hash);
+    std::istringstream words(line);
+    std::vector<std::string> w;
+    for (std::string s; words >> s;) w.push_back(s);
+    if (w.empty()) continue;
+    auto fail = [&](const std::string& why) {
+      throw EGameError("script line " + std::to_string(lineNo) + ": " + why);
+    };
+    auto number = [&](size_t i) {
+      if (i >= w.size()) fail("missing number");
+      auto v = ParseInteger(w[i]);
+      if (!v) fail("not a number: " + w[i]);
+      return static_cast<int>(*v);
+    };
+    TScriptEvent e;
+    e.Tick = number(0);
+    if (e.Tick < 1) fail("ticks count from 1");
+    if (w.size() < 2) fail("missing event");
+    std::string kind = LowerCase(w[1]);
+    if (kind == "key") {
+      e.Kind = TScriptEvent::Key;
+      e.Code = number(2);
+      for (size_t i = 3; i < w.size(); ++i) {
+        std::string m = LowerCase(w[i]);
+        if (m == "shift") e.Shift = true;
+        else if (m == "ctrl") e.Ctrl = true;
+        else if (m == "alt") e.Alt = true;
+        else fail("unknown modifier: " + w[i]);
+      }
+    } else if (kind == "down" || kind == "up") {
+      e.Kind = kind == "down" ? TScriptEvent::Down : TScriptEvent::Up;
+      e.Code = number(2);
+    } else if (kind == "click") {
+      e.Kind = TScriptEvent::Click;
+      e.X = number(2);
+      e.Y = number(3);
+      e.Code = 1;
+      if (w.size() > 4) {
+        std::string b = LowerCase(w[4]);
+        if (b == "left") e.Code = 1;
+        else if (b == "right") e.Code = 2;
+        else if (b == "middle") e.Code = 3;
+        else fail("unknown button: " + w[4]);
+      }
+    } else if (kind == "move") {
+      e.Kind = TScriptEvent::Move;
+      e.X = number(2);
+      e.Y = number(3);
+    } else if (kind == "joy") {
+      e.Kind = TScriptEvent::Joy;
+      if (w.size() < 4) fail("joy needs a state and on or off");
+      e.Code = JoystickStateByName(w[2]);
+      if (e.Code < 0) fail("unknown joystick state: " + w[2]);
+      std::string onoff = LowerCase(w[3]);
+      if (onoff != "on" && onoff != "off") fail("joy needs on or off");
+      e.On = onoff == "on";
+    } else {
+      fail("unknown event: " + w[1]);
+    }
+    events.push_back(e);
+  }
+  return events;
+}
+
+}  // namespace sw

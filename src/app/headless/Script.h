@@ -1,0 +1,21 @@
+#pragma once
+// Scripted input for the headless runner: one event a line, delivered before its tick.
+#include <string>
+#include <vector>
+
+namespace sw {
+
+struct TScriptEvent {
+  enum TKind { Key, Down, Up, Click, Move, Joy } Kind = Key;
+  long long Tick = 0;
+  int Code = 0;  // virtual key, mouse button (1 left, 2 right, 3 middle) or joystick state
+  int X = 0, Y = 0;
+  bool Shift = false, Ctrl = false, Alt = false, On = false;
+};
+
+// Reads a script; raises the game's error with the line number on a line it cannot read.
+std::vector<TScriptEvent> ParseScript(const std::string& text);
+// A joystick state by its script name (up, down, left, right, button1..button32), or -1.
+int JoystickStateByName(const std::string& name);
+
+}  // namespace sw

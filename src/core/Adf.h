@@ -1,0 +1,84 @@
+#pragma once
+// ADF files: INI text with [SECTION] headers and KEY=VALUE lines, read and written one value
+// at a time. Section and key names match without regard to letter case; lists of sections and
+// keys come in file order; a value is at most 2047 characters; integers are decimal or
+// hexadecimal after "0x" or "$"; a missing or non-numeric value gives the caller's default;
+// booleans are integers written as 1 or 0. Reads come from a cache that is refreshed when the
+// file changes on disk or is written through these functions.
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sw {
+
+constexpr size_t AdfMaxValue = 2047;
+
+// One parsed ADF file, kept in memory.
+class TAdfDocument {
+public:
+  void Parse(const std::string& text);
+  std::string Serialize() const;
+
+  bool HasSection(const std::string& section) const;
+  bool HasKey(const std::string& section, const std::string& key) const;
+  // The raw value, or nullptr when the section or key is missing.
+  const std::string* Find(const std::string& section, const std::string& key) const;
+  std::vector<std::string> Sections() const;
+  std::vector<std::string> Keys(const std::string& section) const;
+
+  void Set(const std::string& section, const std::string& key, const std::string& value);
+  void EraseKey(const std::string& section, const std::string& key);
+  void EraseSection(const std::string& section);
+
+private:
+  struct TEntry {
+    std::string Key, Value;
+  };
+  struct TSection {
+    std::string Name;
+    std::vector<TEntry> Entries;
+  };
+  const TSection* FindSection(const std::string& name) const;
+  TSection* FindSection(const std::string& name);
+  std::vector<TSection> SectionList;
+};
+
+std::string AdfReadString(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& def);
+int AdfReadInteger(const std::string& file, const std::string& section, const std::string& key, int def);
+bool AdfReadBool(const std::string& file, const std::string& section, const std::string& key, bool def);
+double AdfReadReal(const std::string& file, const std::string& section, const std::string& key, double def);
+bool AdfKeyExists(const std::string& file, const std::string& section, const std::string& key);
+bool AdfSectionExists(const std::string& file, const std::string& section);
+std::vector<std::string> AdfReadSections(const std::string& file);
+std::vector<std::string> AdfReadKeys(const std::string& file, const std::string& section);
+
+// Writes create the file and the section as needed; a write that fails raises
+// "Unable to write to %s" with the file name. The file is replaced whole (temporary file and
+// rename), so a failed write never leaves half a file.
+void AdfWriteString(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& value);
+void AdfWriteInteger(const std::string& file, const std::string& section, const std::string& key, int value);
+void AdfWriteBool(const std::string& file, const std::string& section, const std::string& key, bool value);
+void AdfWriteReal(const std::string& file, const std::string& section, const std::string& key, double value);
+
+// Many writes to one file at once: the file is read once, changed in memory and written
+// once by Commit (with sync = true it is flushed to disk before the rename, for player files).
+class TAdfBatch {
+public:
+  explicit TAdfBatch(const std::string& file, bool startEmpty = false);
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, int value);
+  void WriteBool(const std::string& section, const std::string& key, bool value);
+  void WriteReal(const std::string& section, const std::string& key, double value);
+  void Commit(bool sync = false);
+
+private:
+  std::string File;
+  TAdfDocument Doc;
+};
+
+// Forgets every cached file (tests, or after files were changed behind the game's back).
+void AdfFlushCache();
+
+}  // namespace sw

@@ -1,0 +1,37 @@
+#pragma once
+// Windows bitmap (BMP, also stored as ".img") and RIFF WAVE reading and writing.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace sw {
+
+// An image in 8-bit RGB, row-major from the top; pixel = 0x00RRGGBB.
+struct TBitmap {
+  int Width = 0, Height = 0;
+  std::vector<uint32_t> Pixels;
+  uint32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+};
+
+// Decodes BMP bytes (1, 4, 8, 16, 24 or 32 bits, uncompressed or bit-field); false with a
+// reason when the bytes are not a bitmap it can read.
+bool DecodeBitmap(const std::string& bytes, TBitmap& out, std::string& why);
+// Loads a bitmap file; raises the game's error when it cannot be opened or read.
+TBitmap LoadBitmapFile(const std::string& path);
+// A 24-bit BMP of the image.
+std::string EncodeBitmap24(const TBitmap& bmp);
+
+// Sound samples as signed 16-bit, interleaved when there are two channels.
+struct TWaveData {
+  int Rate = 22050;
+  int Channels = 1;
+  std::vector<int16_t> Samples;
+  double Seconds() const {
+    return Rate > 0 && Channels > 0 ? static_cast<double>(Samples.size()) / Channels / Rate : 0.0;
+  }
+};
+
+bool DecodeWave(const std::string& bytes, TWaveData& out, std::string& why);
+TWaveData LoadWaveFile(const std::string& path);
+
+}  // namespace sw

@@ -1,0 +1,75 @@
+#pragma once
+// Named image lists. Each item holds a picture converted once to the 16-bit form the blitters
+// draw from, and a transparent key colour whose pixels are never drawn.
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Colors.h"
+#include "media/BitmapFile.h"
+#include "media/Surface.h"
+
+namespace sw {
+
+class TImageItem {
+public:
+  std::string Name;
+  TColor TransparentColor = clBlack;
+
+  void LoadFromFile(const std::string& path);
+  void AssignBitmap(const TBitmap& bmp);
+  void SetTransparentColor(TColor c);
+  // Converts the picture into its drawable form; done once after loading.
+  void MakeReady();
+
+  int Width() const { return Source.Width; }
+  int Height() const { return Source.Height; }
+  TRect PatternRect(int pattern) const { return {0, 0, Width(), Height()}; }
+  const TBitmap& Picture() const { return Source; }
+
+  // Copies the image with its top-left at (x, y), skipping key pixels, clipped to the surface.
+  void Draw(TSurface& s, int x, int y, int pattern = 0) const;
+  // Scales the image into the rectangle and blends it with weight alpha/255.
+  void DrawAlpha(TSurface& s, const TRect& r, int pattern, int alpha) const;
+  // Scales to w x h and rotates about the point at fractions (cx, cy) of its size, which lands
+  // on (x, y); angle in 256ths of a turn, growing clockwise.
+  void DrawRotate(TSurface& s, int x, int y, int w, int h, int pattern, double cx, double cy, int angle) const;
+  void DrawRotateAlpha(TSurface& s, int x, int y, int w, int h, int pattern, double cx, double cy, int angle,
+                       int alpha) const;
+
+  // The drawable pixels and the key in that form (for tests and special drawing).
+  const std::vector<uint16_t>& Pixels() const { return Converted; }
+  uint16_t Key() const { return Key565; }
+
+private:
+  void DrawTransformed(TSurface& s, int x, int y, int w, int h, double cx, double cy, int angle, int alpha) const;
+  TBitmap Source;
+  std::vector<uint16_t> Converted;
+  uint16_t Key565 = 0;
+};
+
+class TDXImageList {
+public:
+  int Count() const { return static_cast<int>(Items.size()); }
+  TImageItem* At(int i) const { return Items[static_cast<size_t>(i)].get(); }
+  // The item of that name (letter case ignored); raises "Image '%s' not found".
+  TImageItem& Find(const std::string& name) const;
+  int IndexOf(const std::string& name) const;
+  TImageItem& Add();
+  void Delete(int i);
+
+  // Loads a single image by name: reloads the item of that name in place, or appends one.
+  TImageItem& LoadImage(const std::string& name, const std::string& path, TColor key);
+  // Cuts a sheet into frames named base_1, base_2 ... row by row; always appends.
+  void CutSheet(const std::string& base, const std::string& path, int frameHeight, int frameWidth, int rows,
+                int columns);
+
+  // The list's 256-entry colour table, installed on the display when its screen is entered.
+  std::array<TColor, 256> Palette{};
+
+private:
+  std::vector<std::unique_ptr<TImageItem>> Items;
+};
+
+}  // namespace sw

@@ -1,0 +1,7 @@
+#include "media/MainWindow.h"
+
+namespace sw {
+
+TMainWindow* fmMain = nullptr;
+
+}  // namespace sw
