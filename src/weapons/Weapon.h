@@ -1,0 +1,2 @@
+#pragma once
+namespace sw { class TWeapon { public: virtual ~TWeapon() = default; }; }
