@@ -1,0 +1,49 @@
+#pragma once
+// What a weapon needs of the battle it fights in. The battle implements this; the weapons never
+// see the whole battle, so they are tested with a small stand-in.
+#include <memory>
+#include <string>
+
+#include "core/Colors.h"
+
+namespace sw {
+
+class TGameObject;
+
+class IBattleAccess {
+public:
+  virtual ~IBattleAccess() = default;
+
+  // The view scale: 1 far out, 3 close in. Speeds, ranges and distances are multiplied by it.
+  virtual int Zoom() const = 0;
+
+  // Appends an object to the battle's object list under the key (keys may repeat; a lookup
+  // finds the first). The list owns it.
+  virtual TGameObject& AddObject(const std::string& key, std::unique_ptr<TGameObject> object) = 0;
+  // The first object registered under the key (letter case ignored), or nullptr.
+  virtual TGameObject* FindObject(const std::string& key) = 0;
+  // The object list in list order (for the ring waves that reach every object).
+  virtual int ObjectCount() const = 0;
+  virtual TGameObject* ObjectAt(int index) = 0;
+
+  // The object's nearest enemy by the battle's target rules; allowCloaked (ships only, cloaked
+  // ones included) and shipsOnly are the two target flags. nullptr when there is none.
+  virtual TGameObject* NearestEnemy(const TGameObject& from, bool allowCloaked, bool shipsOnly) = 0;
+  // Bearing in degrees (0 up, clockwise) from one object to where the other will be next frame.
+  virtual double Bearing(const TGameObject& from, const TGameObject& to) = 0;
+  // Distance between the two objects' positions rounded to whole pixels.
+  virtual double Distance(const TGameObject& a, const TGameObject& b) = 0;
+  // Displayed size of the object's image at the current zoom (never below 3).
+  virtual int DisplayWidth(const TGameObject& object) = 0;
+  virtual int DisplayHeight(const TGameObject& object) = 0;
+
+  // Plays a sound of the battle's sound list once. An empty name, or one the list does not hold,
+  // plays nothing and is not an error (data sets may leave sounds out).
+  virtual void PlaySound(const std::string& name) = 0;
+
+  // Draws an expanding ring wave this frame, centred on a world position, in the colour, with
+  // rings every `step` pixels out to the outer diameter `size`.
+  virtual void DrawRingWave(double x, double y, TColor color, int step, int size) = 0;
+};
+
+}  // namespace sw
