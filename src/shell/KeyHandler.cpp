@@ -1,17 +1,110 @@
+// The main window's key handler. In the campaign the campaign's own keys come first; then, in
+// every state, F9 takes a screenshot, any key leaves the splash, a key starts a battle waiting
+// on its pre-battle screen, Escape opens and closes the options screen (or leaves a finished
+// battle), and F10, F11 and F12 change the sound, the music and the brightness. The options
+// screen changes the same settings by feeding keys in through SimulateKey.
+#include <algorithm>
+
+#include "media/Input.h"
 #include "shell/fmMain.h"
 
 namespace sw {
 
+namespace {
+
+// A volume step of F10 or F11: up with Ctrl, down with Alt alone, back to full with neither.
+int SteppedVolume(int volume, bool ctrl, bool alt) {
+  if (ctrl) return std::min(0, volume + 400);
+  if (alt) return std::max(-4000, volume - 400);
+  return 0;
+}
+
+}  // namespace
+
 void TfmMain::FormKeyDown(int key, bool shift, bool ctrl, bool alt) {
   Guarded([&] {
-    // Any key leaves the splash sequence for the menu.
-    if (GameState == gsSplash) {
-      SetGameState(gsMenu, false);
-      return;
-    }
+    if (GameState == gsCampaign && CampaignKeyDown(key, shift, ctrl, alt)) return;
+    CommonKeyDown(key, shift, ctrl, alt);
   });
 }
 
 void TfmMain::SimulateKey(int key, bool shift, bool ctrl, bool alt) { FormKeyDown(key, shift, ctrl, alt); }
+
+void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
+  // A screenshot that cannot be saved is reported, and the key still does the rest.
+  if (key == vk::F9) Guarded([&] { SaveScreenshot(); });
+
+  // The first key on the splash only leaves it.
+  if (GameState == gsSplash) {
+    SetGameState(gsMenu, false);
+    return;
+  }
+
+  // Any key starts a battle waiting on its pre-battle screen, and then does its own work too.
+  if (GameState == gsBattle && BattlePhase() == 0) {
+    StartBattleFight();
+    if (MusicVolume >= -3999) PlayMusic("MeleeMusic");
+  }
+
+  if (key == vk::Escape) {
+    if (GameState == gsBattle && BattlePhase() == 2) {
+      LeaveBattleResult();
+    } else if (GameState == gsSelector) {
+      // The selector is left only through its buttons.
+    } else if (GameState == gsOptions) {
+      SetGameState(OptionsReturnState, false);
+    } else {
+      OptionsReturnState = GameState;
+      PrepareOptionsFor(GameState);
+      SetGameState(gsOptions, false);
+    }
+  }
+
+  if (key == vk::F12) {
+    long long offset = GammaOffset;
+    if (ctrl) offset += 1000;
+    else if (alt) offset -= 1000;
+    else offset = 0;
+    GammaOffset = static_cast<int>(std::clamp<long long>(offset, -GammaOffsetLimit, GammaOffsetLimit));
+    SetGammaOffset(GammaOffset);
+  }
+
+  if (key == vk::F10) {
+    SfxVolume = SteppedVolume(SfxVolume, ctrl, alt);
+    ApplySfxVolume();
+  }
+
+  if (key == vk::F11) {
+    MusicVolume = SteppedVolume(MusicVolume, ctrl, alt);
+    ApplyMusicVolume();
+  }
+}
+
+// ---- What the key handler asks of screens that are not in the game yet ----
+// Each of these is a hook the campaign, the battle or the options screen fills in when it
+// arrives; until then they do nothing (and there is never a battle).
+
+// The campaign's own keys (cheats, map overlays, the log and find-a-star panels, letter
+// hotkeys). True when the key was used up and nothing else may happen with it.
+bool TfmMain::CampaignKeyDown(int key, bool shift, bool ctrl, bool alt) { return false; }
+
+// The running battle's phase: 0 pre-battle screen, 1 fighting, 2 result screen; -1 when there
+// is no battle.
+int TfmMain::BattlePhase() const { return -1; }
+
+// The pre-battle screen gives way to the fight.
+void TfmMain::StartBattleFight() {}
+
+// Escape on the result screen: the battle is freed and the game goes back to where the battle
+// was started from; the campaign then takes in the outcome, the dogfight set-up gets the menu
+// theme back.
+void TfmMain::LeaveBattleResult() {
+  uint8_t back = BattleReturnState;
+  SetGameState(back, true);
+  if (back == gsDogfight && MusicVolume >= -3999) PlayMusic("MenuMusic");
+}
+
+// The options screen offers the buttons that make sense for the state it was opened from.
+void TfmMain::PrepareOptionsFor(uint8_t state) {}
 
 }  // namespace sw

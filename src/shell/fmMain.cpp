@@ -120,12 +120,14 @@ void TfmMain::DXDrawInitializeSurface() {
   GhostMode = false;
   SavedGammaRamp = DXDraw->GetGammaRamp();
   SetGameState(gsSplash, true);
+  Guarded([&] { LoadConfig(); });
   if (MusicVolume >= -3999) PlayMusic("MenuMusic");
 }
 
 void TfmMain::FormDestroy() {
   if (Destroyed) return;
   Destroyed = true;
+  Guarded([&] { SaveConfig(); });
 }
 
 void TfmMain::FormDeactivate() {

@@ -49,6 +49,21 @@ public:
   void ReportError(const std::string& message) override;
   void Terminate() override { Terminated = true; }
 
+  // The brightness offset is kept within this, both ways, so that adding it to a gamma-ramp
+  // entry can never overflow; far beyond it the screen is all white or all black anyway.
+  static constexpr int GammaOffsetLimit = 1000000000;
+
+  // The settings file in the program folder.
+  std::string ConfigFile() const { return ProgramFolder + "config.ini"; }
+  // Reads config.ini: speed, volumes, gamma, pointers and both players' controls.
+  void LoadConfig();
+  // Writes section MISC of config.ini (the player sections are left as they are).
+  void SaveConfig();
+  // Saves the picture on screen as screenshots/image_<day><month><year>_<h><m><s>.bmp.
+  void SaveScreenshot();
+  // The wall clock, from the platform when it gives one.
+  std::time_t Now() const { return Platform.Now ? Platform.Now() : std::time(nullptr); }
+
   bool Terminated = false;
   // Every error reported since start, in order.
   std::vector<std::string> Errors;
@@ -69,6 +84,19 @@ private:
   TGammaRamp RampPlus(int amount) const;
   // Runs a handler, reporting any game error it raises.
   void Guarded(const std::function<void()>& work);
+
+  // The key handler's stages: the campaign's own keys (true when the key was used up), then
+  // the keys that work in every state.
+  bool CampaignKeyDown(int key, bool shift, bool ctrl, bool alt);
+  void CommonKeyDown(int key, bool shift, bool ctrl, bool alt);
+  // What the key handler asks of the battle and the options screen (in KeyHandler.cpp).
+  int BattlePhase() const;
+  void StartBattleFight();
+  void LeaveBattleResult();
+  void PrepareOptionsFor(uint8_t state);
+
+  // The settings were read, so shutting down may write them back.
+  bool ConfigLoaded = false;
 
   TPlatform Platform;
   std::string ErrorLine;

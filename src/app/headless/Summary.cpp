@@ -1,5 +1,6 @@
 #include "app/headless/Summary.h"
 
+#include "media/Controls.h"
 #include "media/headless/HeadlessAudio.h"
 #include "shell/fmMain.h"
 
@@ -23,6 +24,16 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   j["options_return_state"] = m.OptionsReturnState;
   const auto& ramp = m.DXDraw->GetGammaRamp();
   j["gamma_ramp_sample"] = {ramp[0][0], ramp[0][128], ramp[0][255]};
+  j["player1_joystick"] = m.Player1Joystick;
+  j["player2_joystick"] = m.Player2Joystick;
+  // The key bound to each ship control (turn left, turn right, thrust, weapon 1, weapon 2,
+  // autopilot, fine, lock) of each player.
+  for (int player = 1; player <= 2; ++player) {
+    nlohmann::json keys = nlohmann::json::array();
+    for (int c = 0; c < ShipControlCount; ++c)
+      keys.push_back(m.DXInput->KeyAssignment(ControlState(player, static_cast<TShipControl>(c), false), 0));
+    j["controls"]["player" + std::to_string(player)] = keys;
+  }
   j["sounds"] = {{"playing", audio.Playing()}, {"played", audio.Played()}};
   j["errors"] = m.Errors;
   j["battle"] = nullptr;

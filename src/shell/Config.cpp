@@ -1,0 +1,49 @@
+// The settings file config.ini: read once when the display is ready, section MISC written
+// back at shutdown. The player sections (control type and keys) are only ever read, so a
+// player's hand-edited bindings are never overwritten.
+#include <algorithm>
+
+#include "core/Adf.h"
+#include "media/Controls.h"
+#include "shell/fmMain.h"
+
+namespace sw {
+
+void TfmMain::LoadConfig() {
+  const std::string file = ConfigFile();
+  DXTimer.Interval = std::max(0, AdfReadInteger(file, "MISC", "GAME_SPEED", 30));
+  SfxVolume = AdfReadInteger(file, "MISC", "SFX_VOLUME", 0);
+  MusicVolume = AdfReadInteger(file, "MISC", "MUSIC_VOLUME", 0);
+  GammaOffset = std::clamp(AdfReadInteger(file, "MISC", "GAMMA", 0), -GammaOffsetLimit, GammaOffsetLimit);
+  DrawPointers = AdfReadBool(file, "MISC", "DRAW_POINTERS", true);
+  ConfigLoaded = true;
+  ApplySfxVolume();
+  ApplyMusicVolume();
+  SetGammaOffset(GammaOffset);
+
+  for (int player = 1; player <= 2; ++player) {
+    const std::string section = player == 1 ? "PLAYER1" : "PLAYER2";
+    // Only control type 1 means the joystick; anything else is the keyboard.
+    bool joystick = AdfReadInteger(file, section, "CON_TYPE", 0) == 1;
+    (player == 1 ? Player1Joystick : Player2Joystick) = joystick;
+    for (int c = 0; c < ShipControlCount; ++c) {
+      auto control = static_cast<TShipControl>(c);
+      int key = AdfReadInteger(file, section, ShipControlKeys[c], DefaultControlKey(player, control));
+      DXInput->SetKeyAssignment(ControlState(player, control, false), 0, key);
+    }
+  }
+}
+
+void TfmMain::SaveConfig() {
+  // Settings that were never read are not written: defaults must not replace a player's file.
+  if (!ConfigLoaded) return;
+  TAdfBatch batch(ConfigFile());
+  batch.WriteInteger("MISC", "GAME_SPEED", DXTimer.Interval);
+  batch.WriteInteger("MISC", "SFX_VOLUME", SfxVolume);
+  batch.WriteInteger("MISC", "MUSIC_VOLUME", MusicVolume);
+  batch.WriteInteger("MISC", "GAMMA", GammaOffset);
+  batch.WriteBool("MISC", "DRAW_POINTERS", DrawPointers);
+  batch.Commit(true);
+}
+
+}  // namespace sw
