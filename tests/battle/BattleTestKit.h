@@ -22,11 +22,11 @@ inline TGameObject& Place(TObjectList& list, const std::string& name, uint8_t ki
   return *list.Add(name, std::move(o));
 }
 
-// "ship" 48 x 48, "big" 300 x 300, "planet" 90 x 90, "speck" 6 x 6.
+// "ship" 48 x 48, "planet" 90 x 90, "dot" 6 x 6.
 inline TImageSizeFn Sprites() {
   return [](const std::string& name) {
     static const std::map<std::string, TImageSize> sizes = {
-        {"ship", {48, 48}}, {"big", {300, 300}}, {"planet", {90, 90}}, {"speck", {6, 6}}};
+        {"ship", {48, 48}}, {"planet", {90, 90}}, {"dot", {6, 6}}};
     auto it = sizes.find(name);
     if (it == sizes.end()) throw std::runtime_error("Image '" + name + "' not found");
     return it->second;

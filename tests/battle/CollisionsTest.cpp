@@ -22,7 +22,7 @@ TEST(Overlap, FarViewCirclesFromDisplayedSizes) {
   b.X = 121;
   EXPECT_FALSE(ObjectsOverlap(a, b, Sprites(), FarView));
   // A tiny sprite is shown at least 3 wide: reach round(1.8) = 2.
-  b.ImageName = "speck";
+  b.ImageName = "dot";
   b.X = 112;
   EXPECT_TRUE(ObjectsOverlap(a, b, Sprites(), FarView));
   b.X = 113;
