@@ -8,6 +8,7 @@
 
 #include "app/headless/Script.h"
 #include "app/headless/Summary.h"
+#include "battle/DataCheck.h"
 #include "core/Errors.h"
 #include "core/Numbers.h"
 #include "core/Paths.h"
@@ -99,9 +100,14 @@ double Percentile(std::vector<double> v, double p) {
 int RunHeadless(const TRunOptions& o) {
   std::string root = o.Root.empty() ? ExecutableFolder() : o.Root;
   if (root.back() != '/') root += '/';
-  if (o.CheckData || o.Battle) {
-    std::cerr << "starwake-headless: " << (o.CheckData ? "--check-data" : "--battle")
-              << " is not available in this build" << std::endl;
+  if (o.CheckData) {
+    const auto problems = CheckGameData(root);
+    for (const auto& line : problems) std::cout << line << "\n";
+    std::cout.flush();
+    return problems.empty() ? 0 : 1;
+  }
+  if (o.Battle) {
+    std::cerr << "starwake-headless: --battle is not available in this build" << std::endl;
     return 2;
   }
   std::vector<TScriptEvent> events;
