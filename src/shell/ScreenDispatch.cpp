@@ -5,6 +5,15 @@ namespace sw {
 // Lets the live screen update and draw itself.
 void TfmMain::DrawLiveScreen() {
   switch (GameState) {
+    case gsSplash:
+      if (Splash) Splash->DrawSplashFrame();
+      break;
+    case gsMenu:
+      if (Splash) Splash->DrawMenu();
+      break;
+    case gsCredits:
+      if (Splash) Splash->DrawCredits();
+      break;
     default:
       break;
   }

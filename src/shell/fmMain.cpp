@@ -115,8 +115,7 @@ void TfmMain::LoadStartupLists() {
 
 void TfmMain::DXDrawInitializeSurface() {
   DXDraw->Initialize();
-  // The splash screen brings the menu theme with it.
-  Guarded([&] { DXWaveList->LoadWave("MenuMusic", MusicFolder + "intro.wav", true).SetVolume(MusicVolume); });
+  Splash = std::make_unique<TSplash>();
   GhostMode = false;
   SavedGammaRamp = DXDraw->GetGammaRamp();
   SetGameState(gsSplash, true);

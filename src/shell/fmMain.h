@@ -8,6 +8,7 @@
 
 #include "media/Audio.h"
 #include "media/MainWindow.h"
+#include "screens/Splash.h"
 
 namespace sw {
 
@@ -67,6 +68,9 @@ public:
   bool Terminated = false;
   // Every error reported since start, in order.
   std::vector<std::string> Errors;
+  // The screens, created when the display is ready.
+  std::unique_ptr<TSplash> Splash;
+
   // Frame ticks run so far.
   long long TickCount = 0;
   // Time spent in simulation and in drawing, summed over all ticks (microseconds).

@@ -147,10 +147,13 @@ TEST_F(MainWindow, AMissingFileIsReportedAndTheGameGoesOn) {
   EXPECT_NE(Main->Errors.front().find("Cannot open file"), std::string::npos);
   size_t before = Main->Errors.size();
   Main->SetGameState(gsMenu, true);
-  Main->DXTimerTimer();  // the cursor image is missing: reported, and the tick still flips
-  EXPECT_EQ(Main->Errors.size(), before + 1);
+  // The menu picture and the cursor are missing: both reported, and the tick still flips.
+  Main->DXTimerTimer();
+  ASSERT_EQ(Main->Errors.size(), before + 2);
+  EXPECT_EQ(Main->Errors[before], "Image 'menu' not found");
   EXPECT_EQ(Main->Errors.back(), "Image 'cursor' not found");
-  EXPECT_EQ(Main->TickCount, 1);
+  Main->DXTimerTimer();
+  EXPECT_EQ(Main->TickCount, 2);
 }
 
 TEST_F(MainWindow, LosingActivationStopsTheTimerAndComingBackRestartsIt) {
