@@ -16,6 +16,9 @@ inline constexpr Rgb kKeyRed{255, 0, 0};
 // in '/': "<data>/data/", "<data>/data/add-ons/<prefix>/" ...
 std::vector<std::string> ContentFolders(const std::string& gameData);
 
+// A lit planet of the named kind (as the planet list names them) drawn into a layer.
+void DrawWorld(Layer& l, float cx, float cy, float R, const std::string& kind);
+
 void MakeBuiltins(Output& out);                               // the four built-in image lists
 void MakeScreens(Output& out);                                // menu, options, selector, set-up, battle backdrops
 void MakeSplash(Output& out);                                 // studio logo, splash backdrop, story panels

@@ -85,7 +85,7 @@ bool WriteWav(const std::string& path, const std::vector<float>& s) {
     p16(1); p16(1); p32(kRate); p32(kRate * 2); p16(2); p16(16);
     o.insert(o.end(), {'d', 'a', 't', 'a'}); p32(data);
     for (float v : s) {
-        float c = std::max(-1.0f, std::min(1.0f, v));
+        float c = std::isfinite(v) ? std::max(-1.0f, std::min(1.0f, v)) : 0.0f;
         p16(uint16_t(int16_t(std::lround(c * 32767.0f))));
     }
     FILE* f = std::fopen(path.c_str(), "wb");

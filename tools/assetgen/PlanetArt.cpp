@@ -121,6 +121,11 @@ Layer NoPlanet(int size) {
 
 }  // namespace
 
+void DrawWorld(Layer& l, float cx, float cy, float R, const std::string& kind) {
+    uint32_t seed = uint32_t(HashText(Lower(kind).c_str()));
+    Sphere(l, cx, cy, R, LookFor(kind, seed), seed, 5);
+}
+
 void MakePlanets(Output& out, const std::string& gameData) {
     IniFile planets = ReadIni(gameData + "/data/planets.adf");
     for (const IniSection& s : planets.sections) {

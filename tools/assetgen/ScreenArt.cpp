@@ -32,11 +32,7 @@ Layer Menu() {
     Layer l(800, 600);
     SpaceBackground(l, 11, 1.0f, Hex(0x2a3a9a), Hex(0x9a3a8a));
     // A distant ringed world low on the left.
-    FillEllipse(l, 150, 640, 260, 260, [](float x, float y) {
-        float k = Clamp01((650 - y) / 260.0f + (x - 40) / 900.0f);
-        return Mix(Hex(0x0a0f24), Hex(0x3a5a9a), k * 0.9f);
-    });
-    RingEllipse(l, 150, 640, 262, 262, 3.0f, Hex(0x7ab8ff), 0.6f);
+    DrawWorld(l, 130, 660, 280, "abyssal");
     Title(l, 400, 150, "STARWAKE", 64);
     DrawTextCentred(l, 400, 215, "combat along the Wake", 18, false, Hex(0xb8c8e8));
     Panel(l, 355, 305, 508, 493);

@@ -41,17 +41,7 @@ Layer SplashBackdrop() {
         Glow(l, x, y, rng.Range(1.5f, 4), Hex(0xff7a5a), rng.Range(0.2f, 0.6f));
     }
     // A great planet rises at the bottom, revealed as the picture scrolls.
-    float pcx = 420, pcy = 1380, R = 560;
-    FillEllipse(l, pcx, pcy, R, R, [&](float x, float y) {
-        float dx = (x - pcx) / R, dy = (y - pcy) / R;
-        float nz = std::sqrt(std::max(0.0f, 1 - dx * dx - dy * dy));
-        float light = Clamp01(-dx * 0.4f - dy * 0.8f + nz * 0.2f);
-        float n = Fbm2(x * 0.01f, y * 0.02f, 4, 8);
-        Col c = Mix(Hex(0x1a3a6a), Hex(0x4a8ab0), n);
-        return c * (0.08f + light * 1.0f);
-    });
-    RingEllipse(l, pcx, pcy, R + 2, R + 2, 5, Hex(0x6ac8ff), 0.5f);
-    Glow(l, pcx, pcy - R, 300, Hex(0x4aa8ff), 0.15f);
+    DrawWorld(l, 420, 1380, 560, "verdant");
     return l;
 }
 

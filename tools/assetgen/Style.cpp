@@ -14,9 +14,9 @@ void SpaceBackground(Layer& l, uint32_t seed, float nebula, Col tintA, Col tintB
         for (int x = 0; x < l.w; ++x) {
             float n = Fbm2(x * sc, y * sc, 4, seed);
             float m = Fbm2(x * sc * 1.7f + 40, y * sc * 1.7f, 3, seed + 7);
-            float cloud = std::pow(Clamp01((n - 0.38f) * 2.2f), 2.0f) * nebula;
+            float cloud = std::pow(Clamp01((n - 0.33f) * 2.6f), 1.6f) * nebula;
             Col c = Hex(0x02030a);
-            c = c + Mix(tintA, tintB, m) * cloud * 0.55f;
+            c = c + Mix(tintA, tintB, m) * cloud * 0.75f;
             float wisp = std::pow(Clamp01((m - 0.5f) * 3.0f), 3.0f) * nebula * 0.25f;
             c = c + tintB * wisp;
             l.Put(x, y, c);
@@ -29,9 +29,9 @@ void SpaceBackground(Layer& l, uint32_t seed, float nebula, Col tintA, Col tintB
         Col tint = Mix(Hex(0xbcd0ff), Hex(0xffe2b8), rng.Uni());
         if (b > 0.55f) {
             Glow(l, x, y, 2.5f + b * 4.0f, tint, 0.6f * b);
-            if (b > 0.85f) {
-                Line(l, {x - 6 * b, y}, {x + 6 * b, y}, 0.8f, tint, 0.5f);
-                Line(l, {x, y - 6 * b}, {x, y + 6 * b}, 0.8f, tint, 0.5f);
+            if (b > 0.96f) {
+                Line(l, {x - 5 * b, y}, {x + 5 * b, y}, 0.7f, tint, 0.45f);
+                Line(l, {x, y - 5 * b}, {x, y + 5 * b}, 0.7f, tint, 0.45f);
             }
         }
         l.Add(int(x), int(y), tint, 0.25f + 0.75f * b);

@@ -43,7 +43,8 @@ struct OnePole {  // low-pass
 struct Svf {  // state-variable filter: low, band and high outputs
     float low = 0, band = 0;
     float Run(float x, float cutoffHz, float q, float* bandOut = nullptr, float* highOut = nullptr) {
-        float f = 2 * std::sin(3.14159265f * std::min(cutoffHz, kRate * 0.45f) / kRate);
+        // Kept below a sixth of the rate, where this filter stays stable.
+        float f = 2 * std::sin(3.14159265f * std::min(cutoffHz, kRate * 0.16f) / kRate);
         float high = x - low - band / q;
         band += f * high;
         low += f * band;
