@@ -42,6 +42,14 @@ public:
   virtual void ReportError(const std::string& message) = 0;
   // Asks the application to end after this tick.
   virtual void Terminate() = 0;
+  // Creates the battle from the battle.adf just written, records where to return when it
+  // ends (4 the dogfight set-up, 0 the campaign) and switches to the battle at once. A battle
+  // file that cannot be fought is reported and the game stays where it was.
+  virtual void StartBattle(uint8_t returnState) = 0;
+  // Ends a running battle from the options screen: side 2 wins and the result screen follows.
+  virtual void AbortBattle() = 0;
+  // True while a battle exists (from its start until its result screen is left).
+  virtual bool BattleExists() const = 0;
 
   // Folders, each with a trailing slash.
   std::string ProgramFolder, GraphicsFolder, ShipsFolder, DataFolder, SoundsFolder, MusicFolder, DialogsFolder,

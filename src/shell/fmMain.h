@@ -49,6 +49,9 @@ public:
   void ApplyMusicVolume() override;
   void ReportError(const std::string& message) override;
   void Terminate() override { Terminated = true; }
+  void StartBattle(uint8_t returnState) override;
+  void AbortBattle() override;
+  bool BattleExists() const override;
 
   // The brightness offset is kept within this, both ways, so that adding it to a gamma-ramp
   // entry can never overflow; far beyond it the screen is all white or all black anyway.
