@@ -29,8 +29,8 @@ void Fireball(Layer& l, float ox, float oy, float w, float h, float t, Col hot, 
             float k = d / edge;  // 0 centre .. 1 rim
             float heat = Clamp01((1 - k) * 1.6f * fade + (n - 0.5f) * 0.6f);
             Col c = heat > 0.6f ? Mix(warm, hot, (heat - 0.6f) / 0.4f) : Mix(smoke, warm, heat / 0.6f);
-            float alpha = Clamp01((1 - k * k) * 1.6f) * Clamp01(fade * 1.6f + 0.15f);
-            if (t > 0.7f && n < 0.45f) alpha *= 0.4f;  // smoke breaks up at the end
+            float alpha = Clamp01((1 - k * k) * 1.8f) * Clamp01(fade * 2.4f + 0.2f);
+            if (t > 0.75f && n < 0.42f) alpha *= 0.5f;  // smoke breaks up at the end
             l.Over(x, y, c, alpha);
         }
     // Sparks flying out.
@@ -38,7 +38,7 @@ void Fireball(Layer& l, float ox, float oy, float w, float h, float t, Col hot, 
     int sparks = 10;
     for (int i = 0; i < sparks; ++i) {
         float a = rng.Range(0, 6.2832f), sp = rng.Range(0.5f, 1.0f);
-        float r0 = R * sp * (0.2f + t * 0.85f), r1 = r0 + R * 0.12f;
+        float r0 = R * sp * (0.2f + t * 0.8f), r1 = r0 + R * (0.1f + 0.15f * t);
         if (t > 0.85f) break;
         Line(l, {cx + std::cos(a) * r0, cy + std::sin(a) * r0}, {cx + std::cos(a) * r1, cy + std::sin(a) * r1},
              std::max(1.0f, R * 0.04f), Mix(hot, Col{1, 1, 1}, 0.5f), 1.0f - t);
