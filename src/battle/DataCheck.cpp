@@ -124,7 +124,12 @@ private:
         continue;
       }
       const std::string k = UpperCase(key);
-      if (k == "STRUCTURE" || k == "CREW" || k == "ENERGY") CheckValue(file, c, key, TValueKind::Real);
+      if (k == "ENERGY") {
+        // The maximum reads it as a real, the starting energy as a whole number.
+        CheckValue(file, c, key, TValueKind::Real);
+        if (ParseReal(Trim(AdfReadString(file, c, key, ""))) && !ParseInteger(Trim(AdfReadString(file, c, key, ""))))
+          Problem(file, c, key, "not a whole number: the ship would start with no energy");
+      } else if (k == "STRUCTURE" || k == "CREW") CheckValue(file, c, key, TValueKind::Real);
       else if (k != "BMP_IMAGE" && k != "DISP_NAME" && k != "WEAPON1" && k != "WEAPON2" && k != "RACE")
         CheckValue(file, c, key, TValueKind::Integer);
     }
