@@ -23,7 +23,7 @@ const TCreditLine CreditLines[] = {
     {290, false, "the computer pilots of the Terran Free Guard, who flew every balance battle"},
     {300, false, "the Vaskar brood-minds, who never once asked for a rematch"},
     {310, false, "the Dorn haulers, for ramming everything that held still"},
-    {320, false, "the Qell crystal choirs, for finding every way to cheat a shield"},
+    {320, false, "the Quell crystal lattices, for finding every way to cheat a shield"},
     {330, false, "the Zhaal raiders, for stealing more ships than we ever built"},
     {380, false, "This version holds the complete dogfight and the tutorial campaign"},
     {390, false, "New campaigns and ships arrive as add-ons in the data folder; tell us what you build"},

@@ -88,22 +88,6 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
 // hotkeys). True when the key was used up and nothing else may happen with it.
 bool TfmMain::CampaignKeyDown(int key, bool shift, bool ctrl, bool alt) { return false; }
 
-// The running battle's phase: 0 pre-battle screen, 1 fighting, 2 result screen; -1 when there
-// is no battle.
-int TfmMain::BattlePhase() const { return -1; }
-
-// The pre-battle screen gives way to the fight.
-void TfmMain::StartBattleFight() {}
-
-// Escape on the result screen: the battle is freed and the game goes back to where the battle
-// was started from; the campaign then takes in the outcome, the dogfight set-up gets the menu
-// theme back.
-void TfmMain::LeaveBattleResult() {
-  uint8_t back = BattleReturnState;
-  SetGameState(back, true);
-  if (back == gsDogfight && MusicVolume >= -3999) PlayMusic("MenuMusic");
-}
-
 // The options screen offers the buttons that make sense for the state it was opened from.
 void TfmMain::PrepareOptionsFor(uint8_t state) {}
 

@@ -14,6 +14,9 @@ void TfmMain::DrawLiveScreen() {
     case gsCredits:
       if (Splash) Splash->DrawCredits();
       break;
+    case gsBattle:
+      DrawBattleState();
+      break;
     default:
       break;
   }

@@ -127,6 +127,8 @@ void TfmMain::FormDestroy() {
   if (Destroyed) return;
   Destroyed = true;
   Guarded([&] { SaveConfig(); });
+  Splash.reset();
+  Battle.reset();
 }
 
 void TfmMain::FormDeactivate() {

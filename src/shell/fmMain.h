@@ -8,6 +8,7 @@
 
 #include "media/Audio.h"
 #include "media/MainWindow.h"
+#include "battle/Melee.h"
 #include "screens/Splash.h"
 
 namespace sw {
@@ -73,6 +74,10 @@ public:
   std::vector<std::string> Errors;
   // The screens, created when the display is ready.
   std::unique_ptr<TSplash> Splash;
+  // The battle, from its start until its result screen is left.
+  std::unique_ptr<TMelee> Battle;
+  // Flies the computer's ships in every battle started from here.
+  TComputerPilot ComputerPilot;
 
   // Frame ticks run so far.
   long long TickCount = 0;
@@ -85,6 +90,8 @@ private:
   void RunFade();
   void SetStateNow(uint8_t state);
   void DrawLiveScreen();
+  // The battle state: the pre-battle screen, the result screen, or one step and the battle view.
+  void DrawBattleState();
   void DrawErrorLine();
   void PlayMusic(const std::string& name);
   void StopMusic(const std::string& name);

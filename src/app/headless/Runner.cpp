@@ -106,9 +106,18 @@ int RunHeadless(const TRunOptions& o) {
     std::cout.flush();
     return problems.empty() ? 0 : 1;
   }
-  if (o.Battle) {
-    std::cerr << "starwake-headless: --battle is not available in this build" << std::endl;
-    return 2;
+  if (!o.BattleFile.empty()) {
+    // The battle file is laid where a set-up screen writes it; a relative path is the root's.
+    std::string from = o.BattleFile[0] == '/' ? o.BattleFile : root + o.BattleFile;
+    std::string text;
+    if (!ReadWholeFile(from, text)) {
+      std::cerr << "starwake-headless: cannot read battle file " << from << std::endl;
+      return 2;
+    }
+    if (ResolvePath(from) != ResolvePath(root + "battle.adf") && !AtomicWriteFile(root + "battle.adf", text, false)) {
+      std::cerr << "starwake-headless: cannot write " << root << "battle.adf" << std::endl;
+      return 2;
+    }
   }
   std::vector<TScriptEvent> events;
   if (!o.ScriptFile.empty()) {
@@ -136,6 +145,13 @@ int RunHeadless(const TRunOptions& o) {
     TfmMain main(platform, root);
     main.FormCreate();
     main.DXDrawInitializeSurface();
+    if (o.Battle) {
+      try {
+        main.StartBattle(gsDogfight);
+      } catch (const std::exception& e) {
+        main.ReportError(e.what());
+      }
+    }
 
     std::vector<double> tickUs;
     size_t next = 0;

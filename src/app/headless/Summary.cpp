@@ -3,8 +3,64 @@
 #include "media/Controls.h"
 #include "media/headless/HeadlessAudio.h"
 #include "shell/fmMain.h"
+#include "weapons/Weapon.h"
 
 namespace sw {
+
+nlohmann::json BattleSummary(const TMelee& b) {
+  nlohmann::json j;
+  j["phase"] = b.Phase;
+  j["winning_side"] = b.WinningSide;
+  j["zoom"] = b.View.Zoom;
+  j["camera"] = {b.View.CameraX, b.View.CameraY};
+  j["salvage"] = b.Salvage;
+  j["two_pilots"] = b.TwoPilots;
+  j["explosions_running"] = b.ExplosionsRunning;
+  j["lock1"] = b.Lock1;
+  j["lock2"] = b.Lock2;
+  j["race_names"] = {b.RaceName1, b.RaceName2};
+  j["music"] = b.MusicTrack;
+  j["warnings"] = b.Warnings;
+  nlohmann::json objects = nlohmann::json::array();
+  for (int i = 0; i < b.Objects.Count(); ++i) {
+    const TGameObject& o = *b.Objects.At(i);
+    nlohmann::json e;
+    e["name"] = b.Objects.NameAt(i);
+    e["kind"] = o.Kind;
+    e["side"] = o.Side;
+    e["class"] = o.ShipClass;
+    e["image"] = o.ImageName;
+    e["x"] = o.X;
+    e["y"] = o.Y;
+    e["vx"] = o.VX;
+    e["vy"] = o.VY;
+    e["heading"] = o.Heading;
+    e["structure"] = o.Structure;
+    e["crew"] = o.Crew;
+    e["energy"] = o.Energy;
+    e["ai"] = o.AIDriven;
+    e["removed"] = o.Removed;
+    e["derelict"] = o.Derelict;
+    e["dying"] = o.Dying;
+    e["explosion_frame"] = o.ExplosionFrame;
+    e["age"] = o.Age;
+    e["opacity"] = o.Opacity;
+    e["cloaked"] = o.Cloaked;
+    e["device_on"] = o.DeviceOn;
+    e["stun_frames"] = o.StunFrames;
+    e["boarders"] = o.Boarders;
+    std::string launcher;
+    if (o.Launcher)
+      for (int k = 0; k < b.Objects.Count(); ++k)
+        if (b.Objects.At(k) == o.Launcher) launcher = b.Objects.NameAt(k);
+    e["launcher"] = launcher.empty() ? nlohmann::json(nullptr) : nlohmann::json(launcher);
+    e["weapon1"] = o.Weapon1 ? nlohmann::json(o.Weapon1->Ident) : nlohmann::json(nullptr);
+    e["weapon2"] = o.Weapon2 ? nlohmann::json(o.Weapon2->Ident) : nlohmann::json(nullptr);
+    objects.push_back(e);
+  }
+  j["objects"] = objects;
+  return j;
+}
 
 nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   nlohmann::json j;
@@ -36,7 +92,7 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   }
   j["sounds"] = {{"playing", audio.Playing()}, {"played", audio.Played()}};
   j["errors"] = m.Errors;
-  j["battle"] = nullptr;
+  j["battle"] = m.Battle ? BattleSummary(*m.Battle) : nlohmann::json(nullptr);
   j["campaign"] = nullptr;
   return j;
 }

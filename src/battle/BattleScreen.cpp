@@ -1,0 +1,259 @@
+// The three battle screens: the pre-battle screen, the battle view with its two status panels,
+// and the result screen with every ship's roster icon and the salvage.
+#include <chrono>
+#include <cmath>
+
+#include "battle/Melee.h"
+#include "core/Numbers.h"
+#include "media/Canvas.h"
+#include "media/ColorModel.h"
+#include "media/Geometry.h"
+#include "media/ImageDraw.h"
+#include "media/ImageList.h"
+#include "media/Markers.h"
+#include "weapons/Weapon.h"
+
+namespace sw {
+
+int TMelee::PlayerSide() const {
+  const TGameObject* p1 = Objects.Find("player1ship");
+  return IsAlive(p1) ? 1 : 2;
+}
+
+void TMelee::DrawBattle() {
+  auto start = std::chrono::steady_clock::now();
+  TSurface& s = *Env.Surface;
+  TDXImageList& images = *Env.Images;
+  const int cx = View.CameraX, cy = View.CameraY;
+  const char* starNames[] = {"star1", "star2", "star3", "star4"};
+  TImageItem* starImages[4];
+  for (int i = 0; i < 4; ++i) starImages[i] = &images.Find(starNames[i]);
+  for (int i = 0; i < Stars.Count(); ++i) {
+    const TBackStar& star = *Stars.At(i);
+    int size = star.Size < 1 ? 1 : (star.Size > 4 ? 4 : star.Size);
+    starImages[size - 1]->Draw(s, Round(star.X) - cx, Round(star.Y) - cy);
+  }
+  for (int i = 0; i < Trails.Count(); ++i) {
+    const TTrail& t = *Trails.At(i);
+    s.Put(t.X - cx, t.Y - cy, ColorTo565(static_cast<TColor>(t.Colour)));
+  }
+  // Beams, waves and shields go beneath every sprite.
+  for (int i = 0; i < Objects.Count(); ++i) {
+    TGameObject& o = *Objects.At(i);
+    if (o.Kind != KIND_SHIP || o.Removed) continue;
+    for (TWeapon* w : {o.Weapon1.get(), o.Weapon2.get()})
+      if (w && w->HasFrameEffect && w->Active && w->FrameEffect) w->FrameEffect();
+  }
+  const int playerSide = PlayerSide();
+  if (DrawPointers)
+    for (int i = 0; i < Objects.Count(); ++i) {
+      TGameObject& o = *Objects.At(i);
+      if (o.Kind == KIND_SHIP && !o.Removed) DrawPointer(o, playerSide);
+    }
+  for (int i = 0; i < Objects.Count(); ++i) {
+    TGameObject& o = *Objects.At(i);
+    if (!o.Removed) DrawObject(o, playerSide);
+  }
+  DrawStatusPanel(FocusShip, true);
+  DrawStatusPanel(Opponent, false);
+  LastDrawMicros = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+}
+
+void TMelee::DrawPointer(TGameObject& ship, int playerSide) {
+  if (ship.Cloaked && (TwoPilots || ship.Side != playerSide)) return;
+  bool lit = !ship.AIDriven;
+  int x = Round(ship.X) - View.CameraX, y = Round(ship.Y) - View.CameraY;
+  int h = DisplayHeight(ship);
+  if (ship.StunFrames < 1 && ship.Age >= ship.ThrustDelay) {
+    if (ship.Derelict) DrawCircleMarker(*Env.Surface, x, y, lit, ship.Side, View.Zoom, h);
+    else DrawTriangleMarker(*Env.Surface, x, y, lit, ship.Side, View.Zoom, h);
+  } else {
+    DrawCrossMarker(*Env.Surface, x, y, lit, ship.Side, View.Zoom, h);
+  }
+}
+
+void TMelee::DrawObject(TGameObject& o, int playerSide) {
+  TSurface& s = *Env.Surface;
+  if (o.Kind == KIND_ASTEROID) o.Heading += o.Spin;
+  if (o.Heading > 255) o.Heading -= 255;
+  if (o.Heading < 0) o.Heading += 255;
+  const int x = Round(o.X) - View.CameraX, y = Round(o.Y) - View.CameraY;
+  const TImageSize size = Displayed(o);
+  if (!o.Dying && !o.Cloaked && o.ExhaustFrames > 0) {
+    o.ExhaustFrames -= 1;
+    double a = Round(o.Heading * DEGREES_PER_UNIT - 180);
+    if (a < 0) a += 360;
+    double r = size.Height / 2;
+    double rad = (a - 90.8) * M_PI / 180.0;
+    AddTrail(Trails, Round(std::cos(rad) * r + o.X), Round(std::sin(rad) * r + o.Y), o.TrailColour);
+  }
+  std::string image = !o.Dying && o.FireImageFrames >= 1 ? o.ImageName + "_fr" : o.ImageName;
+  bool hidden = o.Cloaked && o.CloakClass == 1 && (TwoPilots || o.Side != playerSide);
+  if (!hidden && !image.empty()) {
+    int angle;
+    if (o.Rotating) {
+      o.DisplaySpin += 5;
+      if (o.DisplaySpin > 255) o.DisplaySpin -= 255;
+      angle = o.DisplaySpin;
+    } else {
+      angle = Round(o.Heading);
+    }
+    DrawCentered(s, *Env.Images, image, x, y, size.Width, size.Height, angle, o.Opacity);
+  }
+  const int side = std::max(size.Width, size.Height) + 8;
+  if (!o.OverlayImage.empty() && o.OverlayAlpha > 0)
+    DrawCentered(s, *Env.Images, o.OverlayImage, x, y, side, side, Round(o.Heading), o.OverlayAlpha);
+  if (o.ShieldFlash > 0) {
+    int t = o.ShieldFlash;
+    DrawCentered(s, *Env.Images, "color_shield", x, y, side, side, 10 * t, t <= 10 ? 10 * t : 250 - 10 * t);
+  }
+}
+
+void TMelee::DrawStatusPanel(TGameObject* ship, bool left) {
+  if (!ship || ship->Side == 0) return;
+  TSurface& s = *Env.Surface;
+  TDXImageList& images = *Env.Images;
+  if (ship->Structure < 0) ship->Structure = 0;
+  if (ship->Crew < 0) ship->Crew = 0;
+  if (ship->Energy < 0) ship->Energy = 0;
+  images.Find(ship->Side == 1 ? "race1logo_small" : "race2logo_small").Draw(s, left ? 2 : 748, 2);
+  const char* traits[] = {"cybernetic", "organic", "resiliant"};
+  const bool has[] = {ship->Cybernetic, ship->Organic, ship->Resiliant};
+  for (int i = 0; i < 3; ++i)
+    DrawCentered(s, images, traits[i], left ? 8 + 15 * i : 792 - 15 * i, 72, 15, 15, 0, has[i] ? 255 : 60);
+  DrawCrewIcons(s, images, Round(ship->MaxCrew), left ? 1 : 2, ship->Boarders, Round(ship->Crew));
+
+  TCanvas c(s);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Size = 8;
+  c.Font.Color = clWhite;
+  auto rightAligned = [&](int rightEdge, int row, const std::string& text) {
+    c.TextOut(rightEdge - c.TextWidth(text), row, text);
+  };
+  const char* labels[] = {"Damage", "Energy", "Crew"};
+  for (int i = 0; i < 3; ++i) {
+    if (left) c.TextOut(54, 2 + 15 * i, labels[i]);
+    else rightAligned(746, 2 + 15 * i, labels[i]);
+  }
+  if (left) c.TextOut(2, 50, ship->DisplayName);
+  else rightAligned(798, 50, ship->DisplayName);
+
+  const bool lock = left ? Lock1 : Lock2;
+  c.Font.Bold = true;
+  c.Font.Color = clBlack;
+  c.Brush.Style = TBrushStyle::bsSolid;
+  const std::string lockText = " Lock ", autoText = " Auto ";
+  c.Brush.Color = lock ? 0x094600 : 0x021100;
+  if (left) c.TextOut(47, 65, lockText);
+  else rightAligned(753, 65, lockText);
+  c.Brush.Color = ship->AIDriven ? 0x02005B : 0x010022;
+  if (left) c.TextOut(82, 65, autoText);
+  else rightAligned(751 - c.TextWidth(lockText), 65, autoText);
+
+  auto bar = [&](double length, int top, int bottom, TColor colour) {
+    int n = Round(length);
+    if (n <= 0) return;
+    c.Brush.Color = colour;
+    if (left) c.FillRect({100, top, 100 + n, bottom + 1});
+    else c.FillRect({700 - n, top, 700, bottom + 1});
+  };
+  bar(ship->MaxStructure, 3, 16, 0x6C0009);
+  bar(ship->Structure, 3, 16, 0xC1000F);
+  bar(ship->MaxEnergy, 18, 31, 0x02005B);
+  bar(ship->Energy, 18, 31, 0x0400A8);
+  c.Release();
+}
+
+void TMelee::PromptBlink() {
+  PromptCounter -= 1;
+  if (PromptCounter < 0) PromptCounter = 50;
+  if (PromptCounter == 50) PromptColour = 0xFFFFFF;
+  PromptColour = AdjustLightness(PromptColour, PromptCounter > 24 ? -9 : 9);
+}
+
+void TMelee::DrawPreBattle() {
+  TSurface& s = *Env.Surface;
+  TDXImageList& images = *Env.Images;
+  images.Find("bbattle").Draw(s, 0, 0);
+  images.Find("race1logo").Draw(s, 75, 160);
+  images.Find("race2logo").Draw(s, 525, 160);
+  TCanvas c(s);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Size = 12;
+  c.Font.Color = clWhite;
+  int w1 = c.TextWidth(RaceName1);
+  c.TextOut(w1 < 300 ? 25 + (300 - w1) / 2 : 50, 420, RaceName1);
+  // A name too wide for its band starts at the band's left edge, as side 1's does.
+  int w2 = c.TextWidth(RaceName2);
+  c.TextOut(w2 < 300 ? 475 + (300 - w2) / 2 : 500, 420, RaceName2);
+  c.Font.Size = 10;
+  c.Font.Color = PromptColour;
+  c.TextOut(350, 580, "PRESS ANY KEY");
+  c.Release();
+  PromptBlink();
+}
+
+void TMelee::DrawAfterBattle() {
+  TSurface& s = *Env.Surface;
+  TDXImageList& images = *Env.Images;
+  images.Find("abattle").Draw(s, 0, 0);
+  images.Find(WinningSide == 1 ? "race1logo" : "race2logo").Draw(s, 300, 190);
+  images.Find("race1logo_small").Draw(s, 101, 33);
+  images.Find("race2logo_small").Draw(s, 649, 33);
+  int x1 = 60, y1 = 150, x2 = 610, y2 = 150;
+  for (int i = 0; i < Objects.Count(); ++i) {
+    const TGameObject& o = *Objects.At(i);
+    if (o.Kind != KIND_SHIP) continue;
+    if (o.Side == 1) {
+      DrawRosterIcon(o, x1, y1);
+      x1 += 60;
+      if (x1 > 180) {
+        x1 = 50;
+        y1 += 60;
+      }
+    } else {
+      DrawRosterIcon(o, x2, y2);
+      x2 += 60;
+      if (x2 > 730) {
+        x2 = 610;
+        y2 += 60;
+      }
+    }
+  }
+  TCanvas c(s);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Size = 10;
+  c.Font.Color = PromptColour;
+  c.TextOut(350, 580, "PRESS ESCAPE");
+  const std::string& winner = WinningSide == 1 ? RaceName1 : RaceName2;
+  c.Font.Size = 12;
+  c.Font.Color = clWhite;
+  int w = c.TextWidth(winner);
+  c.TextOut(w <= 299 ? 250 + (300 - w) / 2 : 275, 390, winner);
+  c.Font.Size = 8;
+  c.TextOut(355, 415, "Salvaged RUs : " + std::to_string(Salvage));
+  c.Release();
+  PromptBlink();
+}
+
+void TMelee::DrawRosterIcon(const TGameObject& ship, int x, int y) {
+  TSurface& s = *Env.Surface;
+  const TImageItem& icon = Env.Images->Find(ship.IconImage);
+  int w = icon.Width(), h = icon.Height();
+  FitSize(w, h, 40, 40);
+  DrawCentered(s, *Env.Images, ship.IconImage, x, y, w, h, 0, 255);
+  TCanvas c(s);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Size = 7;
+  c.Font.Bold = true;
+  c.Font.Color = 0x6C0009;
+  c.TextOut(x + 25, y - 10, std::to_string(ship.Structure < 0 ? 0 : Round(ship.Structure)));
+  c.Font.Color = 0x094600;
+  c.TextOut(x + 25, y, std::to_string(ship.Crew < 0 ? 0 : Round(ship.Crew)));
+  c.Release();
+  if (ship.Removed) DrawCrossMarker(s, x, y, false, ship.Side, 1, 40);
+  else if (ship.Derelict) DrawCircleMarker(s, x, y, false, ship.Side, 1, 40);
+  else DrawTriangleMarker(s, x, y, false, ship.Side, 1, 40);
+}
+
+}  // namespace sw

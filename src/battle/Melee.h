@@ -1,0 +1,126 @@
+#pragma once
+// The battle: its objects, stars and exhaust trails, the phases from the pre-battle screen to the
+// result screen, one simulation step per frame, pilots' commands, ship upkeep, collisions,
+// explosions with their salvage, victory, and the three battle screens.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "battle/Arena.h"
+#include "battle/BackStar.h"
+#include "battle/GameObject.h"
+#include "battle/ShipRoster.h"
+#include "battle/Trail.h"
+#include "weapons/BattleAccess.h"
+#include "weapons/DataWarnings.h"
+
+namespace sw {
+
+class TDXImageList;
+class TDXWaveList;
+class TDXInput;
+class TSurface;
+class TMelee;
+
+// What a battle needs from the game around it.
+struct TBattleEnvironment {
+  TGameFolders Folders;
+  TDXImageList* Images = nullptr;  // the battle's image list
+  TDXWaveList* Waves = nullptr;    // sounds and the battle music
+  TDXInput* Input = nullptr;       // the pilots' controls
+  TSurface* Surface = nullptr;     // the back buffer the battle draws on
+  int MusicVolume = 0;
+};
+
+// Flies one computer-driven ship for one frame.
+using TComputerPilot = std::function<void(TMelee& battle, TGameObject& ship)>;
+
+enum TBattlePhase : uint8_t { bpPreBattle = 0, bpFighting = 1, bpOver = 2 };
+
+class TMelee : public IBattleAccess {
+public:
+  // Builds the battle from the battle file. A file without both flagships is refused with the
+  // game's error, and nothing is left behind.
+  TMelee(const TBattleEnvironment& env, const std::string& battleFile);
+  ~TMelee() override;
+
+  // One simulation step (phase 1).
+  void Update();
+  void DrawBattle();
+  void DrawPreBattle();
+  void DrawAfterBattle();
+  void DrawStatusPanel(TGameObject* ship, bool left);
+  void DrawRosterIcon(const TGameObject& ship, int x, int y);
+
+  // Writes outcome.adf (the old one deleted first) with every ship's side, hull, crew and class.
+  void WriteOutcome(const std::string& path) const;
+  // Ends the battle from the options screen: side 2 wins.
+  void Abort();
+
+  // Rules the weapons and the computer pilot share.
+  void CrewLoss(TGameObject& ship, double damage);
+  void VictoryCheck();
+  void PilotCommands(TGameObject& ship, int pilot);
+  void ShipUpkeep(TGameObject& ship);
+  void CollisionPass();
+  void Explode(TGameObject& wreck);
+  bool IsAlive(const TGameObject* ship) const { return ship && !ship->Removed && !ship->Derelict; }
+
+  // The battle as the weapons see it.
+  int Zoom() const override { return View.Zoom; }
+  TGameObject& AddObject(const std::string& key, std::unique_ptr<TGameObject> object) override;
+  TGameObject* FindObject(const std::string& key) override { return Objects.Find(key); }
+  int ObjectCount() const override { return Objects.Count(); }
+  TGameObject* ObjectAt(int index) override { return Objects.At(index); }
+  TGameObject* NearestEnemy(const TGameObject& from, bool allowCloaked, bool shipsOnly) override;
+  double Bearing(const TGameObject& from, const TGameObject& to) override;
+  double Distance(const TGameObject& a, const TGameObject& b) override;
+  int DisplayWidth(const TGameObject& object) override;
+  int DisplayHeight(const TGameObject& object) override;
+  void PlaySound(const std::string& name) override;
+  void DrawRingWave(double x, double y, TColor color, int step, int size) override;
+
+  TStarList Stars;
+  TObjectList Objects;
+  TTrailList Trails;
+  TArenaView View;
+  bool TwoPilots = false;
+  std::string RaceName1, RaceName2;
+  uint8_t WinningSide = 0;
+  // Explosions under way; the battle does not end while any runs.
+  int ExplosionsRunning = 0;
+  uint8_t Phase = bpPreBattle;
+  TGameObject* FocusShip = nullptr;
+  TGameObject* Opponent = nullptr;
+  TColor PromptColour = 0xFFFFFF;
+  int PromptCounter = 51;
+  bool Lock1 = true, Lock2 = true;
+  int Salvage = 0;
+  std::string MusicTrack;  // the battle music chosen, "" for none
+
+  // Settings the main window copies in before every frame.
+  bool DrawPointers = true;
+  bool Joystick1 = false, Joystick2 = false;
+  // Who flies the computer's ships; until one is given they drift.
+  TComputerPilot ComputerPilot;
+  // Problems with the data found while building the battle.
+  TDataWarnings Warnings;
+  // The time the last update and draw took (microseconds), for the benchmark.
+  double LastUpdateMicros = 0, LastDrawMicros = 0;
+
+private:
+  void ChooseMusic();
+  void WeaponObjectPass();
+  void ObjectPass();
+  void ChooseFocus();
+  void PromptBlink();
+  void DrawPointer(TGameObject& ship, int playerSide);
+  void DrawObject(TGameObject& o, int playerSide);
+  int PlayerSide() const;
+  TImageSize Displayed(const TGameObject& o);
+
+  TBattleEnvironment Env;
+  TImageSizeFn Sizes;
+};
+
+}  // namespace sw
