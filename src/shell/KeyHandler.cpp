@@ -89,6 +89,8 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
 bool TfmMain::CampaignKeyDown(int key, bool shift, bool ctrl, bool alt) { return false; }
 
 // The options screen offers the buttons that make sense for the state it was opened from.
-void TfmMain::PrepareOptionsFor(uint8_t state) {}
+void TfmMain::PrepareOptionsFor(uint8_t state) {
+  if (Options) Options->SetAvailability(state, CampaignSubScreen);
+}
 
 }  // namespace sw

@@ -1,12 +1,171 @@
+// Mouse routing of the front-end screens. A click asks the live screen which button lies under
+// the pointer, gives the click its feedback (the "click" sound, and on the selector and the
+// dogfight set-up the button's flash) and runs the action of that button in the live state.
+// Screens only draw and hit-test; what their buttons do is decided here.
+#include <algorithm>
+
+#include "media/Input.h"
 #include "shell/fmMain.h"
 
 namespace sw {
 
+namespace {
+
+constexpr int LeftButton = 1;
+
+}  // namespace
+
 void TfmMain::DXDrawMouseDown(int button, int x, int y) {
   MouseMove(x, y);
   Guarded([&] {
-    if (button != 1) return;  // only the left button acts
+    if (button != LeftButton) return;  // only the left button acts
+    switch (GameState) {
+      case gsSelector:
+        if (Selector) RouteSelector(Selector->HitTest(x, y));
+        break;
+      case gsMenu:
+        if (Splash) RouteMenu(Splash->HitTest(x, y));
+        break;
+      case gsCredits:
+        if (Splash) RouteCredits(Splash->HitTest(x, y));
+        break;
+      case gsOptions:
+        if (Options) RouteOptions(Options->HitTest(x, y));
+        break;
+      case gsDogfight:
+        if (Dogfight) RouteDogfight(Dogfight->HitTest(x, y));
+        break;
+      default:
+        break;
+    }
   });
+}
+
+void TfmMain::PlayClick() {
+  // A missing click sound is reported, and the button still does its work.
+  Guarded([&] { DXWaveList->Find("click").Play(false); });
+}
+
+void TfmMain::OpenSelector(uint8_t mode) {
+  Selector->SetMode(mode);
+  SetGameState(gsSelector, false);
+}
+
+void TfmMain::RouteSelector(const std::string& key) {
+  if (key.empty()) return;
+  Selector->Buttons.Find(key).Click();
+  PlayClick();
+  const uint8_t mode = Selector->Mode;
+  if (key == "scroll_down") {
+    Selector->MoveSelection(true);
+  } else if (key == "scroll_up") {
+    Selector->MoveSelection(false);
+  } else if (key == "canc_but") {
+    switch (mode) {
+      case smNewCampaign: SetGameState(gsMenu, false); break;
+      case smLoad: SetGameState(LoadOpenedFromMenu ? gsMenu : gsOptions, false); break;
+      case smSave: SetGameState(gsOptions, false); break;
+      default: break;  // the add-on list is left through continue only
+    }
+  } else if (key == "cont_but") {
+    // Starting, loading and saving a campaign belong to the campaign's own routing.
+    if (mode == smAddOns) SetGameState(gsDogfight, false);
+  }
+}
+
+void TfmMain::RouteMenu(const std::string& key) {
+  if (key.empty()) return;
+  PlayClick();
+  if (key == "start") {
+    OpenSelector(smNewCampaign);
+  } else if (key == "men_load") {
+    LoadOpenedFromMenu = true;
+    OpenSelector(smLoad);
+  } else if (key == "dog") {
+    SetGameState(gsDogfight, false);
+  } else if (key == "credits") {
+    SetGameState(gsCredits, false);
+  } else if (key == "men_options") {
+    SimulateKey(vk::Escape, false, false, false);
+  } else if (key == "exit") {
+    Terminate();
+  }
+}
+
+void TfmMain::RouteCredits(const std::string& key) {
+  if (key.empty()) return;
+  PlayClick();
+  if (key == "back") SetGameState(gsMenu, false);
+}
+
+void TfmMain::RouteOptions(const std::string& key) {
+  if (key.empty()) return;
+  PlayClick();
+  const bool available = Options->Available(key);
+  // The settings go through the keys that change them: no shift resets, Ctrl raises, Alt
+  // lowers.
+  auto settingKey = [&](const std::string& base, int vkCode) {
+    if (key == "op" + base) SimulateKey(vkCode, false, false, false);
+    else if (key == "ar" + base + "_r") SimulateKey(vkCode, false, true, false);
+    else if (key == "ar" + base + "_l") SimulateKey(vkCode, false, false, true);
+    else return false;
+    return true;
+  };
+  if (key == "op1") {
+    SetGameState(OptionsReturnState, false);
+  } else if (key == "op2") {
+    if (!available) return;
+    LoadOpenedFromMenu = false;
+    OpenSelector(smLoad);
+  } else if (key == "op3") {
+    if (!available) return;
+    OpenSelector(smSave);
+  } else if (settingKey("4", vk::F12) || settingKey("5", vk::F10) || settingKey("6", vk::F11)) {
+    // done by the key handler
+  } else if (key == "op7") {
+    DXTimer.Interval = 30;
+  } else if (key == "ar7_r") {
+    DXTimer.Interval += 1;
+  } else if (key == "ar7_l") {
+    DXTimer.Interval = std::max(0, DXTimer.Interval - 1);
+  } else if (key == "op8" || key == "ar8_r" || key == "ar8_l") {
+    DrawPointers = !DrawPointers;
+  } else if (key == "op9") {
+    if (!available || !BattleExists()) return;
+    AbortBattle();
+    SetGameState(gsBattle, false);
+    StopMusic("MeleeMusic");
+  } else if (key == "op10") {
+    if (!available) return;
+    SetGameState(gsMenu, false);
+    StopMusic("LoopMusic");
+    StopMusic("MeleeMusic");
+    PlayMusic("MenuMusic");
+  } else if (key == "op11") {
+    Terminate();
+  }
+}
+
+void TfmMain::RouteDogfight(const std::string& key) {
+  if (key.empty()) return;
+  Dogfight->Buttons.Find(key).Click();
+  PlayClick();
+  TDogfight& d = *Dogfight;
+  if (key == "PlanetsRight") d.TurnPlanets(-1);
+  else if (key == "PlanetsLeft") d.TurnPlanets(+1);
+  else if (key == "RacesRight") d.TurnRaces(-1);
+  else if (key == "RacesLeft") d.TurnRaces(+1);
+  else if (key == "ShipsRight") d.TurnShips(-1);
+  else if (key == "ShipsLeft") d.TurnShips(+1);
+  else if (key == "AstRight") d.ChangeDensity(+1);
+  else if (key == "AstLeft") d.ChangeDensity(-1);
+  else if (key == "Side1AI") d.SetComputerSides(!d.Side1Computer, d.Side2Computer);
+  else if (key == "Side2AI") d.SetComputerSides(d.Side1Computer, !d.Side2Computer);
+  else if (key.rfind("Plus", 0) == 0) d.FillSlot(key.back() - '0');
+  else if (key.rfind("Minus", 0) == 0) d.EmptySlot(key.back() - '0');
+  else if (key == "Start") d.Start();
+  else if (key == "Back") SetGameState(gsMenu, false);
+  else if (key == "mod_sel") OpenSelector(smAddOns);
 }
 
 }  // namespace sw

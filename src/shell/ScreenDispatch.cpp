@@ -17,6 +17,15 @@ void TfmMain::DrawLiveScreen() {
     case gsBattle:
       DrawBattleState();
       break;
+    case gsDogfight:
+      if (Dogfight) Dogfight->Draw();
+      break;
+    case gsOptions:
+      if (Options) Options->Draw();
+      break;
+    case gsSelector:
+      if (Selector) Selector->Draw();
+      break;
     default:
       break;
   }

@@ -116,6 +116,10 @@ void TfmMain::LoadStartupLists() {
 void TfmMain::DXDrawInitializeSurface() {
   DXDraw->Initialize();
   Splash = std::make_unique<TSplash>();
+  // A screen that cannot be built is reported; the others still come up.
+  Guarded([&] { Dogfight = std::make_unique<TDogfight>(); });
+  Guarded([&] { Options = std::make_unique<TOptions>(); });
+  Guarded([&] { Selector = std::make_unique<TSelector>(); });
   GhostMode = false;
   SavedGammaRamp = DXDraw->GetGammaRamp();
   SetGameState(gsSplash, true);

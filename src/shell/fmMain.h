@@ -9,6 +9,9 @@
 #include "media/Audio.h"
 #include "media/MainWindow.h"
 #include "battle/Melee.h"
+#include "screens/Dogfight.h"
+#include "screens/Options.h"
+#include "screens/Selector.h"
 #include "screens/Splash.h"
 
 namespace sw {
@@ -74,6 +77,9 @@ public:
   std::vector<std::string> Errors;
   // The screens, created when the display is ready.
   std::unique_ptr<TSplash> Splash;
+  std::unique_ptr<TDogfight> Dogfight;
+  std::unique_ptr<TOptions> Options;
+  std::unique_ptr<TSelector> Selector;
   // The battle, from its start until its result screen is left.
   std::unique_ptr<TMelee> Battle;
   // Flies the computer's ships in every battle started from here.
@@ -108,6 +114,17 @@ private:
   void StartBattleFight();
   void LeaveBattleResult();
   void PrepareOptionsFor(uint8_t state);
+
+  // The mouse routing of the front-end screens (in MouseRouting.cpp): the key of the button
+  // clicked goes to the live screen's table.
+  void RouteSelector(const std::string& key);
+  void RouteMenu(const std::string& key);
+  void RouteCredits(const std::string& key);
+  void RouteOptions(const std::string& key);
+  void RouteDogfight(const std::string& key);
+  // Sets the selector's mode, fills its list and fades to it.
+  void OpenSelector(uint8_t mode);
+  void PlayClick();
 
   // The settings were read, so shutting down may write them back.
   bool ConfigLoaded = false;

@@ -92,6 +92,30 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   }
   j["sounds"] = {{"playing", audio.Playing()}, {"played", audio.Played()}};
   j["errors"] = m.Errors;
+  // The front-end screens: what the player has chosen and what each screen offers.
+  if (m.Dogfight) {
+    const TDogfight& d = *m.Dogfight;
+    nlohmann::json slots = nlohmann::json::array();
+    for (int i = 0; i < 6; ++i)
+      slots.push_back(d.FleetSlot[i] < 0 ? nlohmann::json(nullptr)
+                                         : nlohmann::json(d.Carousels.Items[static_cast<size_t>(d.FleetSlot[i])].Key));
+    j["dogfight"] = {{"planet", d.Carousels.Selected[ikPlanet]}, {"race", d.Carousels.Selected[ikRace]},
+                     {"ship", d.Carousels.Selected[ikShip]},     {"slots", slots},
+                     {"density", d.Density},                     {"side1_ai", d.Side1Computer},
+                     {"side2_ai", d.Side2Computer},              {"race_info", d.RaceInfo},
+                     {"ship_info", d.ShipInfo}};
+  }
+  if (m.Options) {
+    nlohmann::json available;
+    for (const char* key : {"op2", "op3", "op9", "op10"}) available[key] = m.Options->Available(key);
+    j["options"] = {{"available", available}};
+  }
+  if (m.Selector) {
+    const TSelector& s = *m.Selector;
+    nlohmann::json titles = nlohmann::json::array();
+    for (int i = 0; i < s.Entries.Count(); ++i) titles.push_back(s.Entries.At(i)->Title);
+    j["selector"] = {{"mode", s.Mode}, {"selected", s.Selected}, {"scroll_offset", s.ScrollOffset}, {"entries", titles}};
+  }
   j["battle"] = m.Battle ? BattleSummary(*m.Battle) : nlohmann::json(nullptr);
   j["campaign"] = nullptr;
   return j;

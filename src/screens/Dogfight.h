@@ -1,0 +1,68 @@
+#pragma once
+// The dogfight set-up screen: carousels of planets, races and ships from the base game and
+// every add-on, six fleet slots (a flagship and two support ships a side), the asteroid
+// density and the computer switches of both sides. Start writes the battle file and begins
+// the battle; every choice is kept for the whole run, so the screen looks as it was left when
+// the player comes back from a battle.
+#include <string>
+#include <vector>
+
+#include "media/Button.h"
+#include "screens/Carousel.h"
+#include "screens/DogfightBattleFile.h"
+
+namespace sw {
+
+class TDogfight {
+public:
+  // Reads the planets, the add-on list and every ships and races file, loads the pictures and
+  // builds the buttons; starts on the Terran Free Guard and no planet.
+  TDogfight();
+
+  void Draw();
+  // The key of the button under the point, or "" (dimmed buttons are hit too).
+  std::string HitTest(int x, int y) const { return Buttons.HitTest(x, y); }
+
+  // The arrows: +1 turns a carousel's items to the right, -1 to the left.
+  void TurnPlanets(int d);
+  void TurnRaces(int d);
+  void TurnShips(int d);
+  // The asteroid density, kept within 0 .. 40.
+  void ChangeDensity(int d);
+  // Who flies each side; the side buttons show it.
+  void SetComputerSides(bool side1, bool side2);
+  // Puts the chosen ship into a fleet slot (1 .. 6), or empties it.
+  void FillSlot(int slot);
+  void EmptySlot(int slot);
+  // Writes the battle file and starts the battle; false when a flagship slot is empty (the
+  // old battle file is deleted and nothing else happens).
+  bool Start();
+
+  // What Start would write.
+  TDogfightBattle Battle() const;
+  // "None", "Low", "Medium", "High" or "Extreme".
+  static std::string DensityWord(int density);
+
+  TCarousels Carousels;
+  TButtonList Buttons;
+  // Fleet slots 1 .. 6 at [0] .. [5]: the index of a ship in the carousel list, or -1.
+  int FleetSlot[6] = {-1, -1, -1, -1, -1, -1};
+  std::string FleetName[6];
+  bool Side1Computer = false;
+  bool Side2Computer = true;
+  int Density = 0;
+  std::vector<std::string> RaceInfo, ShipInfo;
+
+private:
+  void LoadItems();
+  // Loads the picture of an item (once per name) and fits its size into the kind's box.
+  void LoadPicture(TScreenObject& item, const std::string& path);
+  // Fills the race and ship lines from the chosen race and ship; the portrait follows the race.
+  void RefreshInfo();
+  void CreateButtons();
+
+  std::string PlanetsFile;
+  std::string FaceRace;  // the race whose portrait is loaded
+};
+
+}  // namespace sw

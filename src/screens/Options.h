@@ -1,0 +1,35 @@
+#pragma once
+// The options screen: brightness, sound and music volumes, game speed and the battle pointers
+// with their current values, and the buttons to go back, load or save a campaign, end the
+// battle, quit to the main menu and leave the game. Which of load, save, end battle and quit
+// are offered depends on the screen the options were opened from.
+#include <string>
+
+#include "media/Button.h"
+
+namespace sw {
+
+class TOptions {
+public:
+  // Loads the background and builds the buttons, all available.
+  TOptions();
+
+  // Offers the buttons that make sense for the screen left (the game state) and, from the
+  // campaign, its sub-screen: unavailable buttons are dimmed.
+  void SetAvailability(int stateLeft, int campaignSubScreen);
+  // True while the button is offered (not dimmed).
+  bool Available(const std::string& key) const { return Buttons.Find(key).Alpha > AlphaDimmed; }
+
+  void Draw();
+  // The key of the button under the point, or "": dimmed buttons are hit too, and the mouse
+  // routing decides that they do nothing.
+  std::string HitTest(int x, int y) const { return Buttons.HitTest(x, y); }
+
+  // The values as the screen shows them.
+  static std::string GammaText(int gammaOffset);
+  static std::string VolumeText(int volume);
+
+  TButtonList Buttons;
+};
+
+}  // namespace sw

@@ -1,0 +1,137 @@
+#include "screens/Selector.h"
+
+#include <memory>
+
+#include "core/Adf.h"
+#include "core/Paths.h"
+#include "media/Canvas.h"
+#include "media/MainWindow.h"
+
+namespace sw {
+
+namespace {
+
+constexpr TColor ListColor = RGB(131, 133, 157);
+
+const char* TitlePicture(uint8_t mode) {
+  switch (mode) {
+    case smLoad: return "tit_load";
+    case smSave: return "tit_save";
+    case smAddOns: return "tit_new_mod";
+    default: return "tit_new_camp";
+  }
+}
+
+}  // namespace
+
+TSelector::TSelector() : Buttons(&fmMain->DXDraw->Surface, fmMain->DXImageListMain.get()) {
+  fmMain->DXImageListMain->LoadImage("selector", ResolvePath(fmMain->GraphicsFolder + "selector.img"), clRed);
+  Buttons.Add("canc_but", 290, 413, 73, 18, "canc_but", 3);
+  Buttons.Add("cont_but", 454, 413, 73, 18, "cont_but", 3);
+  Buttons.Add("scroll_up", 290, 218, 236, 12, "scroll_up", 3);
+  Buttons.Add("scroll_down", 290, 399, 236, 12, "scroll_down", 3);
+}
+
+std::string TSelector::IndexFile(uint8_t mode) {
+  switch (mode) {
+    case smLoad:
+    case smSave: return ResolvePath(fmMain->SavesFolder + "saves.adf");
+    case smAddOns: return ResolvePath(fmMain->DataFolder + "add-ons/add-ons.adf");
+    default: return ResolvePath(fmMain->DataFolder + "campaigns.adf");
+  }
+}
+
+void TSelector::SetMode(uint8_t mode) {
+  Mode = mode;
+  Entries.Clear();
+  Selected = 0;
+  ScrollOffset = 0;
+  Buttons.Find("cont_but").Alpha = AlphaNormal;
+  const std::string file = IndexFile(mode);
+  for (const std::string& section : AdfReadSections(file)) {
+    auto item = std::make_unique<TListItem>();
+    switch (mode) {
+      case smAddOns:
+        item->Title = AdfReadString(file, section, "NAME", "");
+        item->Folder = AdfReadString(file, section, "PREFIX", "");
+        break;
+      case smLoad:
+      case smSave:
+        item->Title = AdfReadString(file, section, "NAME", "Empty");
+        item->Folder = section + "\\";
+        item->Date = AdfReadString(file, section, "DATE", "-");
+        item->Time = AdfReadString(file, section, "TIME", "-");
+        item->Campaign = AdfReadString(file, section, "CNAME", "");
+        break;
+      default:
+        item->Title = AdfReadString(file, section, "TITLE", "");
+        item->Folder = AdfReadString(file, section, "FOLDER", "");
+        item->Date = AdfReadString(file, section, "DATE", "");
+        item->Time = AdfReadString(file, section, "TIME", "");
+        break;
+    }
+    Entries.Add(section, std::move(item));
+  }
+  fmMain->DXImageListMain->LoadImage("title", ResolvePath(fmMain->GraphicsFolder + TitlePicture(mode) + ".img"),
+                                     clBlack);
+}
+
+void TSelector::MoveSelection(bool down) {
+  if (Mode == smNewCampaign) return;
+  if (down) {
+    if (Selected < Entries.Count() - 1) ++Selected;
+  } else if (Selected > 0) {
+    --Selected;
+  }
+}
+
+bool TSelector::CanContinue() const {
+  switch (Mode) {
+    case smNewCampaign: return SelectedEntry() != nullptr;  // nothing to start from an empty index
+    case smLoad: return SelectedEntry() != nullptr && SelectedEntry()->Title != "Empty";
+    default: return true;
+  }
+}
+
+void TSelector::Draw() {
+  Buttons.Find("cont_but").Alpha = CanContinue() ? AlphaNormal : AlphaDimmed;
+  TSurface& s = fmMain->DXDraw->Surface;
+  TDXImageList& list = *fmMain->DXImageListMain;
+  list.Find("menu").Draw(s, 0, 0);
+  list.Find("selector").Draw(s, 270, 150);
+  list.Find("title").Draw(s, 290, 170);
+
+  const int last = RowCount() - 1, height = RowHeight();
+  if (Selected + ScrollOffset > last) --ScrollOffset;
+  if (Selected + ScrollOffset < 0) ++ScrollOffset;
+
+  TCanvas canvas(s);
+  canvas.Brush.Style = TBrushStyle::bsClear;
+  canvas.Font.Size = 8;
+  canvas.Font.Bold = false;
+  canvas.Font.Color = ListColor;
+  const bool saves = Mode == smLoad || Mode == smSave;
+  for (int i = 0; i < Entries.Count(); ++i) {
+    const int row = i + ScrollOffset;
+    if (row < 0 || row > last) continue;
+    const TListItem& entry = *Entries.At(i);
+    const int y = 235 + height * row;
+    canvas.TextOut(305, y, entry.Title);
+    if (saves) {
+      canvas.TextOut(305, y + height / 2, entry.Date);
+      canvas.TextOut(470, y + height / 2, entry.Time);
+    }
+  }
+  canvas.Pen.Color = ListColor;
+  canvas.Pen.Width = 1;
+  const int top = 235 + height * (Selected + ScrollOffset);
+  canvas.Rectangle(297, top, 518, top + height + 1);
+  canvas.Release();
+
+  Buttons.Find("scroll_up").Draw();
+  Buttons.Find("scroll_down").Draw();
+  Buttons.Find("cont_but").Draw();
+  if (Mode != smAddOns) Buttons.Find("canc_but").Draw();
+}
+
+}  // namespace sw
