@@ -38,6 +38,7 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       auto n = ParseInteger(v);
       if (!n || *n < 0) return error = "--ticks takes a whole number", false;
       o.Ticks = *n;
+      o.TicksGiven = true;
     } else if (a == "--seed") {
       if (!(v = need(i))) return false;
       auto n = ParseInteger(v);
@@ -148,15 +149,19 @@ int RunHeadless(const TRunOptions& o) {
     if (o.Battle) {
       try {
         main.StartBattle(gsDogfight);
+        // A benchmark measures the fight itself, not the pre-battle screen.
+        if (o.Bench && main.Battle) main.Battle->Phase = bpFighting;
       } catch (const std::exception& e) {
         main.ReportError(e.what());
       }
     }
+    // The benchmark battle runs 3000 frames unless told otherwise.
+    const long long ticks = o.Bench && o.Battle && !o.TicksGiven ? 3000 : o.Ticks;
 
     std::vector<double> tickUs;
     size_t next = 0;
     std::vector<int> pressed;  // keys pressed for one tick only
-    for (long long t = 1; t <= o.Ticks && !main.Terminated; ++t) {
+    for (long long t = 1; t <= ticks && !main.Terminated; ++t) {
       for (; next < events.size() && events[next].Tick == t; ++next) {
         const TScriptEvent& e = events[next];
         switch (e.Kind) {

@@ -12,6 +12,7 @@ namespace sw {
 struct TRunOptions {
   std::string Root;
   long long Ticks = 1;
+  bool TicksGiven = false;
   std::optional<uint64_t> Seed;
   std::string ScriptFile;
   std::vector<std::pair<long long, std::string>> Shots;
