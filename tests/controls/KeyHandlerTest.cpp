@@ -109,3 +109,23 @@ TEST(KeyHandler, BrightnessBeyondAnyUseDoesNotOverflow) {
   EXPECT_GT(s["gamma_offset"].get<long long>(), 0);
   EXPECT_EQ(s["gamma_ramp_sample"][0], 65535);
 }
+
+// With a real battle on the game's own data: a private root linked to the built one.
+#include "GameRootCopy.h"
+
+TEST(KeyHandler, EscapeOnThePreBattleScreenStartsTheFightAndOpensTheOptions) {
+  TGameRootCopy root;
+  TTempFolder work;
+  TGameRoot::WriteFile(work.Path + "/script.txt", "3 key 27\n");
+  std::string json = work.Path + "/state.json";
+  std::string cmd = std::string("'") + STARWAKE_HEADLESS + "' --root '" + root.Path + "' --battle-file '" + root.Path +
+                    "bench/battle.adf' --seed 1 --ticks 10 --script '" + work.Path + "/script.txt' --state-json '" +
+                    json + "' 2>/dev/null";
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  auto s = nlohmann::json::parse(TGameRoot::ReadFile(json));
+  EXPECT_EQ(s["game_state"], 6) << "the options screen opened in the same key press";
+  EXPECT_EQ(s["options_return_state"], 5);
+  ASSERT_TRUE(s["battle"].is_object());
+  EXPECT_EQ(s["battle"]["phase"], 1) << "the pre-battle screen gave way to the fight";
+  EXPECT_TRUE(Played(s, "MeleeMusic"));
+}
