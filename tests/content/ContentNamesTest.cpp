@@ -131,7 +131,9 @@ TEST(ContentNames, ShipsRacesAndWeaponsNameExistingPicturesAndSounds) {
         std::string word = sw::AdfReadString(weapons, w, "Class", "");
         for (const char* key : {"FireSound", "HitSound"}) {
           std::string snd = sw::AdfReadString(weapons, w, key, "");
-          if (!snd.empty()) EXPECT_TRUE(sounds.count(Lower(snd))) << w << " " << key << " " << snd;
+          if (!snd.empty()) {
+            EXPECT_TRUE(sounds.count(Lower(snd))) << w << " " << key << " " << snd;
+          }
         }
         std::string image = sw::AdfReadString(weapons, w, "ImageName", "");
         if (word == "FIGHTER" || word == "RELEASE" || word == "SHUTTLE") {
@@ -149,7 +151,9 @@ TEST(ContentNames, ShipsRacesAndWeaponsNameExistingPicturesAndSounds) {
         }
         std::string expl = sw::AdfReadString(weapons, w, "ExplName", "");
         int frames = sw::AdfReadInteger(weapons, w, "AnimationFrames", 0);
-        if (!expl.empty() && frames == 0) EXPECT_TRUE(battle.count(Lower(expl))) << w;
+        if (!expl.empty() && frames == 0) {
+          EXPECT_TRUE(battle.count(Lower(expl))) << w;
+        }
         for (int n = 1; n <= frames; ++n) EXPECT_TRUE(battle.count(Lower(expl + std::to_string(n)))) << w << " " << n;
       }
     }
@@ -170,7 +174,9 @@ TEST(ContentNames, PlanetChoicesShowTheSamePlanetOnSetUpAndInBattle) {
   for (auto& s : sections) {
     std::string bmp = sw::AdfReadString(planets, s, "PLANET_BMP", "");
     EXPECT_TRUE(Exists(Root() + "graphics/" + bmp + ".img")) << s;
-    if (s != "NOPLANET") EXPECT_EQ(s, bmp) << "the battle loads the picture named by the section";
+    if (s != "NOPLANET") {
+      EXPECT_EQ(s, bmp) << "the battle loads the picture named by the section";
+    }
   }
 }
 
