@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "GameRootCopy.h"
 #include "TempFolder.h"
 #include "media/BitmapFile.h"
 
@@ -12,11 +13,11 @@ using namespace sw;
 
 namespace {
 
-// Runs the headless runner over the built game root; returns its exit code.
-int Run(const std::string& args, std::string* output = nullptr) {
-  TTempFolder out;
-  std::string log = out.Path + "/out.txt";
-  std::string cmd = std::string(STARWAKE_HEADLESS) + " --root " + STARWAKE_TEST_ROOT + " " + args + " > " + log + " 2>&1";
+// Runs the headless runner over a private copy of the built game root; returns its exit code.
+int RunGame(const std::string& args, std::string* output = nullptr) {
+  TGameRootCopy root;
+  std::string log = root.Path + "out.txt";
+  std::string cmd = std::string(STARWAKE_HEADLESS) + " --root " + root.Path + " " + args + " > " + log + " 2>&1";
   int rc = std::system(cmd.c_str());
   if (output) {
     std::ifstream in(log);
@@ -37,7 +38,7 @@ nlohmann::json ReadJson(const std::string& path) {
 TEST(Runner, StartsInTheSplashWithNoErrors) {
   TTempFolder dir;
   std::string json = dir.Path + "/s.json";
-  ASSERT_EQ(Run("--ticks 5 --state-json " + json), 0);
+  ASSERT_EQ(RunGame("--ticks 5 --state-json " + json), 0);
   auto j = ReadJson(json);
   EXPECT_EQ(j["tick"], 5);
   EXPECT_EQ(j["game_state"], 1);
@@ -48,7 +49,7 @@ TEST(Runner, StartsInTheSplashWithNoErrors) {
 TEST(Runner, AShotIsTheFullPictureAPlayerSees) {
   TTempFolder dir;
   std::string shot = dir.Path + "/a.bmp";
-  ASSERT_EQ(Run("--ticks 5 --shot 5:" + shot), 0);
+  ASSERT_EQ(RunGame("--ticks 5 --shot 5:" + shot), 0);
   TBitmap bmp = LoadBitmapFile(shot);
   EXPECT_EQ(bmp.Width, 800);
   EXPECT_EQ(bmp.Height, 600);
@@ -60,14 +61,14 @@ TEST(Runner, AKeyOnTheSplashFadesToTheMenu) {
   std::ofstream(script) << "# any key leaves the splash\n3 key 32\n";
   std::string mid = dir.Path + "/mid.json", end = dir.Path + "/end.json";
   std::string midShot = dir.Path + "/mid.bmp";
-  ASSERT_EQ(Run("--ticks 5 --script " + script + " --state-json " + mid + " --shot 5:" + midShot), 0);
+  ASSERT_EQ(RunGame("--ticks 5 --script " + script + " --state-json " + mid + " --shot 5:" + midShot), 0);
   auto j = ReadJson(mid);
   EXPECT_EQ(j["game_state"], 1);
   EXPECT_EQ(j["fade_out_step"], 3);
   // Halfway through the fade the picture is brightened toward white.
   TBitmap bright = LoadBitmapFile(midShot);
   EXPECT_GE(bright.At(400, 300) & 0xFF, 0x90u);
-  ASSERT_EQ(Run("--ticks 12 --script " + script + " --state-json " + end), 0);
+  ASSERT_EQ(RunGame("--ticks 12 --script " + script + " --state-json " + end), 0);
   j = ReadJson(end);
   EXPECT_EQ(j["game_state"], 2);
   EXPECT_EQ(j["fade_out_step"], 5);
@@ -76,18 +77,18 @@ TEST(Runner, AKeyOnTheSplashFadesToTheMenu) {
 
 TEST(Runner, BadCommandLinesAndScriptsAreRefusedClearly) {
   std::string out;
-  EXPECT_EQ(Run("--ticks", &out), 2);
+  EXPECT_EQ(RunGame("--ticks", &out), 2);
   EXPECT_NE(out.find("--ticks needs a value"), std::string::npos);
   TTempFolder dir;
   std::string script = dir.Path + "/bad.txt";
   std::ofstream(script) << "1 key 32\n2 wiggle 5\n";
-  EXPECT_EQ(Run("--script " + script, &out), 2);
+  EXPECT_EQ(RunGame("--script " + script, &out), 2);
   EXPECT_NE(out.find("script line 2"), std::string::npos);
 }
 
 TEST(Runner, BenchPrintsItsLine) {
   std::string out;
-  ASSERT_EQ(Run("--ticks 20 --bench", &out), 0);
+  ASSERT_EQ(RunGame("--ticks 20 --bench", &out), 0);
   EXPECT_NE(out.find("bench: ticks=20 mean_us="), std::string::npos) << out;
   EXPECT_NE(out.find("p99_us="), std::string::npos);
 }
