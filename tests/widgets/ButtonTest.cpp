@@ -112,8 +112,3 @@ TEST_F(ButtonListTest, DrawCentresTheImageOnTheButtonAtItsSize) {
   EXPECT_EQ(surface.Get(232, 310), 0);
 }
 
-TEST_F(ButtonListTest, AButtonWithoutAnImageDrawsNothing) {
-  buttons.Add("b", 0, 0, 30, 30, "", 2);
-  buttons.DrawAll();
-  for (uint16_t p : surface.Pixels) ASSERT_EQ(p, 0);
-}

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/Errors.h"
 #include "core/Numbers.h"
 #include "media/ColorModel.h"
 #include "media/Drawing.h"
@@ -75,10 +74,6 @@ TEST_F(DrawingTest, DrawCenteredScalesTurnsAndBlends) {
   EXPECT_TRUE(Painted(181, 191));
   EXPECT_NE(surface.Get(200, 200), White565);
   EXPECT_FALSE(Painted(179, 200));
-}
-
-TEST_F(DrawingTest, DrawCenteredReportsAMissingImage) {
-  EXPECT_THROW(DrawCentered(surface, images, "nothing", 10, 10, 5, 5), EGameError);
 }
 
 TEST_F(DrawingTest, RingsDarkenInwardAndStartBlack) {
@@ -181,27 +176,6 @@ TEST_F(DrawingTest, LightningDrawsDimmerBoltsBeneathTheBrightest) {
   EXPECT_GT(bright, 300);
   EXPECT_GT(dimmer, 100);
   EXPECT_EQ(other, 0);
-}
-
-TEST_F(DrawingTest, ScatteredLightningEndsNearTheEnd) {
-  RandSeed(3);
-  TCanvas canvas(surface);
-  DrawLightning(canvas, {100, 300}, {500, 300}, true, 30, 4, 1, clWhite);
-  for (int y = 0; y < 600; ++y)
-    for (int x = 0; x < 800; ++x)
-      if (Painted(x, y)) {
-        ASSERT_LE(x, 500 + 16 + 44) << "beyond the scatter and the widest jitter";
-        ASSERT_LE(std::abs(y - 300), 16 + 30);
-      }
-}
-
-TEST_F(DrawingTest, MarkerColoursBySideAndLight) {
-  EXPECT_EQ(MarkerColor(1, true), 0xA2FFC0u);
-  EXPECT_EQ(MarkerColor(1, false), 0x094600u);
-  EXPECT_EQ(MarkerColor(2, true), 0xA4A2FFu);
-  EXPECT_EQ(MarkerColor(2, false), 0x02005Bu);
-  EXPECT_EQ(MarkerColor(0, true), 0xFFB9A2u);
-  EXPECT_EQ(MarkerColor(3, false), 0x6C0009u);
 }
 
 TEST_F(DrawingTest, TriangleMarkerPointsDownAtTheObject) {

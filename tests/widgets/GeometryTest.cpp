@@ -3,9 +3,7 @@
 #include <climits>
 
 #include "media/Geometry.h"
-#include "media/OwnedLists.h"
 #include "media/TextTokens.h"
-#include "core/NamedList.h"
 
 using namespace sw;
 
@@ -145,20 +143,3 @@ TEST(TextTokens, TakesFieldsOneByOne) {
   EXPECT_EQ(longer, "two");
 }
 
-TEST(OwnedLists, FreeingAListFreesItsObjects) {
-  struct TCounted {
-    explicit TCounted(int& n) : Count(n) { ++Count; }
-    ~TCounted() { --Count; }
-    int& Count;
-  };
-  int alive = 0;
-  auto list = std::make_unique<TNamedList<TCounted>>();
-  list->Add("a", std::make_unique<TCounted>(alive));
-  list->Add("b", std::make_unique<TCounted>(alive));
-  ASSERT_EQ(alive, 2);
-  FreeListObjects(list);
-  EXPECT_EQ(alive, 0);
-  EXPECT_EQ(list, nullptr);
-  FreeListObjects(list);  // an empty reference is left alone
-  EXPECT_EQ(list, nullptr);
-}
