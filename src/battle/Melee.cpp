@@ -104,6 +104,32 @@ void TMelee::DrawRingWave(double x, double y, TColor color, int step, int size) 
   DrawRings(*Env.Surface, {Round(x) - View.CameraX, Round(y) - View.CameraY}, color, true, step, size);
 }
 
+TGameObject* TMelee::AddCraft(const TCraftOrder& c) {
+  TRoster roster;
+  roster.Folders = Env.Folders;
+  roster.Objects = &Objects;
+  roster.Images = Env.Images;
+  roster.Battle = this;
+  roster.Warnings = &Warnings;
+  TShipOrder order;
+  order.Class = c.Class;
+  order.Designation = c.Key;
+  order.Prefix = c.Prefix;
+  order.LoadImages = false;  // the carrier brought the craft's pictures
+  order.Activation = c.Activation;
+  order.AIDriven = true;
+  order.Side = c.Side;
+  order.Speed = c.Speed;
+  order.Angle = c.Angle;
+  order.X = c.X;
+  order.Y = c.Y;
+  TGameObject& craft = AddShip(roster, order);
+  // The pictures were loaded under the craft's class, not under its key.
+  craft.ImageName = craft.IconImage = c.Class;
+  craft.Launcher = c.Carrier;
+  return &craft;
+}
+
 // ---- one update ----
 
 void TMelee::Update() {

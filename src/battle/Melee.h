@@ -79,6 +79,7 @@ public:
   int DisplayHeight(const TGameObject& object) override;
   void PlaySound(const std::string& name) override;
   void DrawRingWave(double x, double y, TColor color, int step, int size) override;
+  TGameObject* AddCraft(const TCraftOrder& order) override;
 
   TStarList Stars;
   TObjectList Objects;

@@ -1,6 +1,7 @@
 #pragma once
 // What a weapon needs of the battle it fights in. The battle implements this; the weapons never
 // see the whole battle, so they are tested with a small stand-in.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,20 @@
 namespace sw {
 
 class TGameObject;
+
+// A craft launched by a carrier (fighters, drones): a full ship of the carrier's ship file,
+// with its hull and crew full, flown by the computer.
+struct TCraftOrder {
+  std::string Class;   // ship section in the carrier's ship file; also the craft's picture
+  std::string Key;     // where it is registered in the object list
+  std::string Prefix;  // the carrier's add-on prefix
+  int32_t Activation = 0;
+  uint8_t Side = 0;
+  double Speed = 0;
+  double Angle = 0;  // degrees, 0 up, clockwise
+  double X = 0, Y = 0;
+  TGameObject* Carrier = nullptr;  // recorded as the craft's launcher
+};
 
 class IBattleAccess {
 public:
@@ -44,6 +59,10 @@ public:
   // Draws an expanding ring wave this frame, centred on a world position, in the colour, with
   // rings every `step` pixels out to the outer diameter `size`.
   virtual void DrawRingWave(double x, double y, TColor color, int step, int size) = 0;
+
+  // Adds a carried craft as a ship of the battle (its pictures were loaded with its carrier).
+  // nullptr when this battle takes no craft.
+  virtual TGameObject* AddCraft(const TCraftOrder& /*order*/) { return nullptr; }
 };
 
 }  // namespace sw

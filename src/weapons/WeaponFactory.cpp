@@ -1,6 +1,10 @@
 #include "weapons/WeaponFactory.h"
 
 #include "core/Adf.h"
+#include "weapons/Craft.h"
+#include "weapons/Guns.h"
+#include "weapons/Mines.h"
+#include "weapons/Transport.h"
 #include "weapons/Weapon.h"
 
 namespace sw {
@@ -22,23 +26,23 @@ const std::vector<TClassWordRow>& ClassWordTable() {
   static const std::vector<TClassWordRow> table = {
       {"BEAM_WEAPON", "TBeamWeapon", F::Beams, nullptr},
       {"GENERIC_WEAPON", "TWeapon", F::Base, &Build<TWeapon>},
-      {"DOUBLE_GUN", "TDoubleGun", F::Guns, nullptr},
-      {"GENERIC_DOUBLE", "TGenericDouble", F::Guns, nullptr},
-      {"FIGHTER", "TFighter", F::Craft, nullptr},
-      {"INHIBITOR_MISSILE", "TInhibitorMissile", F::Guns, nullptr},
-      {"DISABLER", "TDisabler", F::Guns, nullptr},
-      {"DEENERGIZER", "TDeenergizer", F::Guns, nullptr},
-      {"SALVO", "TMultiMissile", F::Guns, nullptr},
-      {"MULTI_PLASMA_NEEDLES", "TMultiPlasmaNeedles", F::Guns, nullptr},
-      {"3WAY_PLASMA_NEEDLES", "T3WayPlasmaNeedles", F::Guns, nullptr},
+      {"DOUBLE_GUN", "TDoubleGun", F::Guns, &Build<TDoubleGun>},
+      {"GENERIC_DOUBLE", "TGenericDouble", F::Guns, &Build<TGenericDouble>},
+      {"FIGHTER", "TFighter", F::Craft, &Build<TFighter>},
+      {"INHIBITOR_MISSILE", "TInhibitorMissile", F::Guns, &Build<TInhibitorMissile>},
+      {"DISABLER", "TDisabler", F::Guns, &Build<TDisabler>},
+      {"DEENERGIZER", "TDeenergizer", F::Guns, &Build<TDeenergizer>},
+      {"SALVO", "TMultiMissile", F::Guns, &Build<TMultiMissile>},
+      {"MULTI_PLASMA_NEEDLES", "TMultiPlasmaNeedles", F::Guns, &Build<TMultiPlasmaNeedles>},
+      {"3WAY_PLASMA_NEEDLES", "T3WayPlasmaNeedles", F::Guns, &Build<T3WayPlasmaNeedles>},
       {"DUAL_BEAM", "TDualBeam", F::Beams, nullptr},
       {"DOUBLE_BEAM", "TDoubleBeam", F::Beams, nullptr},
-      {"MINE", "TMine", F::Mines, nullptr},
-      {"GRAV_MINE", "TGravMine", F::Mines, nullptr},
-      {"PLASMA_MINE", "TPlasmaMine", F::Mines, nullptr},
-      {"GRAVITON_MINE", "TGravMine", F::Mines, nullptr},
-      {"MULTI_BIRST", "TMultiBirst", F::Guns, nullptr},
-      {"MULTI_BIRST_AFT", "TMultiBirstAft", F::Guns, nullptr},
+      {"MINE", "TMine", F::Mines, &Build<TMine>},
+      {"GRAV_MINE", "TGravMine", F::Mines, &Build<TGravMine>},
+      {"PLASMA_MINE", "TPlasmaMine", F::Mines, &Build<TPlasmaMine>},
+      {"GRAVITON_MINE", "TGravMine", F::Mines, &Build<TGravMine>},
+      {"MULTI_BIRST", "TMultiBirst", F::Guns, &Build<TMultiBirst>},
+      {"MULTI_BIRST_AFT", "TMultiBirstAft", F::Guns, &Build<TMultiBirstAft>},
       {"ASSIMILATOR", "TAssimilatorBeam", F::Beams, nullptr},
       {"CHAIN_RAY", "TChainBeam", F::Beams, nullptr},
       {"DRAIN_BEAM", "TEnergyDrainer", F::Beams, nullptr},
@@ -55,10 +59,10 @@ const std::vector<TClassWordRow>& ClassWordTable() {
       {"REPAIR", "TAutoRepair", F::Devices, nullptr},
       {"RECYCLE", "TFleshRecycler", F::Devices, nullptr},
       {"STOPER", "THandBreak", F::Devices, nullptr},
-      {"RELEASE", "TReleaseDrones", F::Craft, nullptr},
-      {"SHUTTLE", "TGoranShuttle", F::Craft, nullptr},
+      {"RELEASE", "TReleaseDrones", F::Craft, &Build<TReleaseDrones>},
+      {"SHUTTLE", "TGoranShuttle", F::Craft, &Build<TGoranShuttle>},
       {"CLOAK", "TStealth", F::Devices, nullptr},
-      {"TRANSPORTER", "TTransport", F::Craft, nullptr},
+      {"TRANSPORTER", "TTransport", F::Craft, &Build<TTransport>},
       {"VELOR_SHIELD", "TVelorianShield", F::Devices, nullptr},
       {"TESLA_TURRET", "TTeslaTurret", F::Beams, nullptr},
   };

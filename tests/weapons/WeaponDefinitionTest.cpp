@@ -3,9 +3,11 @@
 
 #include <fstream>
 #include <set>
+#include <typeinfo>
 
 #include "FakeBattle.h"
 #include "TempFolder.h"
+#include "core/Adf.h"
 #include "weapons/Weapon.h"
 #include "weapons/WeaponDefinition.h"
 #include "weapons/WeaponFactory.h"
@@ -185,13 +187,26 @@ TEST_F(ClassWords, WordsAreCaseSensitiveAndUnknownWordsLeaveTheSlotEmptyWithAWar
 }
 
 TEST_F(ClassWords, AFamilyNotInTheGameYetGivesTheEmptyWeaponAndSaysSo) {
+  // The two graviton words build one class, and a built family gives a real weapon.
   auto a = Make("Grav");
   auto b = Make("Graviton");
   auto c = Make("Twin");
-  for (auto* w : {a.get(), b.get(), c.get()}) EXPECT_NE(dynamic_cast<TNoWeapon*>(w), nullptr);
-  ASSERT_EQ(Warnings.size(), 3u);
-  EXPECT_NE(Warnings[2].find(":Twin:Class: weapon class \"DOUBLE_GUN\" is not in the game yet"), std::string::npos)
-      << Warnings[2];
+  for (auto* w : {a.get(), b.get(), c.get()}) EXPECT_EQ(dynamic_cast<TNoWeapon*>(w), nullptr);
+  EXPECT_EQ(typeid(*a), typeid(*b));
+  EXPECT_TRUE(Warnings.empty());
+  // A word whose family has not arrived yet, if there still is one.
+  const TClassWordRow* later = nullptr;
+  for (const auto& row : ClassWordTable())
+    if (!row.Build && !later) later = &row;
+  if (!later) GTEST_SKIP() << "every family is in the game";
+  std::ofstream(File, std::ios::app) << "[Later]\nClass=" << later->Word << "\n";
+  AdfFlushCache();
+  auto d = Make("Later");
+  EXPECT_NE(dynamic_cast<TNoWeapon*>(d.get()), nullptr);
+  ASSERT_EQ(Warnings.size(), 1u);
+  EXPECT_NE(Warnings[0].find(":Later:Class: weapon class \"" + std::string(later->Word) + "\" is not in the game yet"),
+            std::string::npos)
+      << Warnings[0];
 }
 
 TEST_F(ClassWords, TheEmptyIdentifierOverridesItsSectionsClass) {
