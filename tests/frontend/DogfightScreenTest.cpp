@@ -1,0 +1,193 @@
+// The dogfight set-up screen over the game's own data: what it offers at start, the fleet
+// slots, the side switches, the asteroid density, the planet, and the battle file Start writes.
+#include <algorithm>
+#include <set>
+
+#include "FrontEndRoot.h"
+#include "battle/ShipRoster.h"
+
+using namespace sw;
+
+namespace {
+
+class DogfightScreen : public FrontEndGame {
+protected:
+  TDogfight& D() { return *Main->Dogfight; }
+  std::string Data(const std::string& prefix, const std::string& file, const std::string& section,
+                   const std::string& key) {
+    return AdfReadString(ShipDataFile(Main->DataFolder, prefix, file), section, key, "");
+  }
+  // Turns the ship carousel until the ship is chosen (at most once round).
+  void TurnShipsTo(const std::string& key) {
+    for (int i = 0; i < 60 && D().Carousels.Selected[ikShip] != key; ++i) D().TurnShips(+1);
+    ASSERT_EQ(D().Carousels.Selected[ikShip], key);
+  }
+  std::string Read(const std::string& section, const std::string& key) {
+    AdfFlushCache();
+    return AdfReadString(Game.BattleFile(), section, key, "<missing>");
+  }
+};
+
+}  // namespace
+
+TEST_F(DogfightScreen, StartsOnTheGuardWithNoPlanetAndTheSecondSideComputerFlown) {
+  EXPECT_TRUE(Main->Errors.empty()) << ErrorText();
+  const TCarousels& c = D().Carousels;
+  EXPECT_EQ(c.Selected[ikRace], "TFG");
+  EXPECT_EQ(c.Selected[ikPlanet], "NOPLANET");
+  const TScreenObject* ship = c.Chosen(ikShip);
+  ASSERT_NE(ship, nullptr);
+  EXPECT_EQ(ship->Race, "TFG") << "the ships are lined up on the chosen race";
+  EXPECT_EQ(ship->Key, "TFG_Lancer") << "the first Guard ship of the list";
+  EXPECT_FALSE(D().Side1Computer);
+  EXPECT_TRUE(D().Side2Computer);
+  EXPECT_EQ(D().Density, 0);
+  ASSERT_EQ(D().RaceInfo.size(), 6u);
+  EXPECT_EQ(D().RaceInfo[0], Data("", "races", "TFG", "DISPLAY_NAME"));
+  EXPECT_EQ(D().RaceInfo[5], "Government : " + Data("", "races", "TFG", "GOVERNMENT"));
+  ASSERT_EQ(D().ShipInfo.size(), 3u);
+  EXPECT_EQ(D().ShipInfo[1], "Weapon 1 : " + Data("", "weapons", Data("", "ships", "TFG_Lancer", "WEAPON1"), "Display"));
+  // Each carousel is a ring with one item per slot.
+  for (TItemKind kind : {ikPlanet, ikRace, ikShip}) {
+    std::set<int> slots;
+    for (const auto& item : c.Items)
+      if (item.Kind == kind) slots.insert(item.Slot);
+    EXPECT_EQ(static_cast<int>(slots.size()), c.Count(kind));
+    EXPECT_EQ(*slots.rbegin(), c.Max(kind));
+  }
+}
+
+TEST_F(DogfightScreen, OffersEveryDogfightShipOfTheBaseGameAndTheAddOns) {
+  std::set<std::string> expected;
+  int races = 0;
+  for (const std::string& prefix : ReadAddOnPrefixes(Main->DataFolder)) {
+    const std::string ships = ShipDataFile(Main->DataFolder, prefix, "ships");
+    for (const auto& s : AdfReadSections(ships))
+      if (AdfReadBool(ships, s, "DF_INCLUDE", true)) expected.insert(s);
+    races += static_cast<int>(AdfReadSections(ShipDataFile(Main->DataFolder, prefix, "races")).size());
+  }
+  std::set<std::string> offered;
+  for (const auto& item : D().Carousels.Items)
+    if (item.Kind == ikShip) offered.insert(item.Key);
+  EXPECT_EQ(offered, expected);
+  EXPECT_EQ(offered.count("TFG_Kestrel"), 0u) << "kept out of dogfights by its data";
+  EXPECT_EQ(D().Carousels.Count(ikRace), races);
+  const TScreenObject& addOnShip = D().Carousels.Items[static_cast<size_t>(D().Carousels.IndexOf(ikShip, "MER_Skiff"))];
+  EXPECT_EQ(addOnShip.Folder, "add-ons\\meridian\\");
+  EXPECT_FALSE(addOnShip.ImageName.empty()) << "its picture was found";
+  EXPECT_GT(addOnShip.Width, 0);
+  EXPECT_LE(std::max(addOnShip.Width, addOnShip.Height), 43);
+}
+
+TEST_F(DogfightScreen, StartWritesTheChosenFleetsWithAddOnPrefixes) {
+  // Side 2's flagship from the add-on, side 1's from the base game, a support on each side.
+  TurnShipsTo("MER_Corsair");
+  EXPECT_EQ(D().Carousels.Selected[ikRace], "MER") << "the race carousel followed the ship";
+  EXPECT_EQ(D().RaceInfo[0], Data("add-ons\\meridian\\", "races", "MER", "DISPLAY_NAME"));
+  EXPECT_EQ(D().ShipInfo[1], "Weapon 1 : " + Data("add-ons\\meridian\\", "weapons",
+                                                  Data("add-ons\\meridian\\", "ships", "MER_Corsair", "WEAPON1"), "Display"));
+  D().FillSlot(4);
+  D().FillSlot(6);
+  EXPECT_EQ(D().FleetName[3], Data("add-ons\\meridian\\", "ships", "MER_Corsair", "DISP_NAME"));
+  TurnShipsTo("TFG_Bastion");
+  D().FillSlot(1);
+  D().FillSlot(2);  // two slots may hold the same ship
+  D().SetComputerSides(true, false);
+  D().ChangeDensity(+3);
+  D().TurnPlanets(-1);
+  const std::string planet = D().Carousels.Selected[ikPlanet];
+  ASSERT_NE(planet, "NOPLANET");
+
+  ASSERT_TRUE(D().Start());
+  EXPECT_TRUE(Main->Errors.empty()) << ErrorText();
+  EXPECT_EQ(Read("MISC", "TOTAL_SHIPS"), "4");
+  EXPECT_EQ(Read("MISC", "ASTEROIDS"), "2");
+  const std::string planets = Main->DataFolder + "planets.adf";
+  EXPECT_EQ(Read("MISC", "PLANET_NAME"), AdfReadString(planets, planet, "PLANET_BMP", ""));
+  EXPECT_EQ(Read("MISC", "PLANET_GRAV_FORCE"), std::to_string(AdfReadInteger(planets, planet, "GRAVITY", 0)));
+  EXPECT_EQ(Read("SHIP1", "CLASS"), "TFG_Bastion");
+  EXPECT_EQ(Read("SHIP1", "PREFIX"), "");
+  EXPECT_EQ(Read("SHIP1", "AI"), "1");
+  EXPECT_EQ(Read("SHIP2", "CLASS"), "MER_Corsair");
+  EXPECT_EQ(Read("SHIP2", "PREFIX"), "add-ons\\meridian\\");
+  EXPECT_EQ(Read("SHIP2", "RACE"), "MER");
+  EXPECT_EQ(Read("SHIP2", "AI"), "0");
+  EXPECT_EQ(Read("SHIP3", "CLASS"), "TFG_Bastion");
+  EXPECT_EQ(Read("SHIP3", "SIDE"), "1");
+  EXPECT_EQ(Read("SHIP4", "CLASS"), "MER_Corsair");
+  EXPECT_EQ(Read("SHIP4", "SIDE"), "2");
+  // The battle is on, waiting on its pre-battle screen, and comes back to the set-up.
+  EXPECT_TRUE(Main->BattleExists());
+  EXPECT_EQ(Main->GameState, gsBattle);
+  EXPECT_EQ(Main->BattleReturnState, gsDogfight);
+}
+
+TEST_F(DogfightScreen, StartWithoutBothFlagshipsOnlyDeletesTheOldBattle) {
+  TFrontEndRoot::WriteFile(Game.BattleFile(), "[MISC]\nTOTAL_SHIPS=2\n");
+  Main->SetGameState(gsDogfight, true);
+  D().FillSlot(1);
+  D().FillSlot(5);
+  EXPECT_FALSE(D().Start());
+  EXPECT_FALSE(std::filesystem::exists(Game.BattleFile()));
+  EXPECT_FALSE(Main->BattleExists());
+  EXPECT_EQ(Main->GameState, gsDogfight);
+  D().EmptySlot(1);
+  D().FillSlot(4);
+  EXPECT_FALSE(D().Start()) << "side 1's flagship was taken out again";
+  EXPECT_EQ(D().FleetName[0], "");
+}
+
+TEST_F(DogfightScreen, DensityStaysBetweenNoneAndExtreme) {
+  D().ChangeDensity(-1);
+  EXPECT_EQ(D().Density, 0);
+  for (int i = 0; i < 45; ++i) D().ChangeDensity(+1);
+  EXPECT_EQ(D().Density, 40);
+  const std::pair<int, const char*> words[] = {{0, "None"},    {1, "Low"},   {4, "Low"},      {5, "Medium"},
+                                               {10, "Medium"}, {11, "High"}, {20, "High"},    {21, "Extreme"},
+                                               {40, "Extreme"}};
+  for (auto [density, word] : words) EXPECT_EQ(TDogfight::DensityWord(density), word) << density;
+}
+
+TEST_F(DogfightScreen, ClicksFlashTheButtonAndTheSideButtonsShowWhoFlies) {
+  Main->SetGameState(gsDogfight, true);
+  ClickButton(D().Buttons, "Side1AI");
+  EXPECT_TRUE(D().Side1Computer);
+  EXPECT_EQ(D().Buttons.Find("Side1AI").ImageName, "AI");
+  ClickButton(D().Buttons, "Side2AI");
+  EXPECT_FALSE(D().Side2Computer);
+  EXPECT_EQ(D().Buttons.Find("Side2AI").ImageName, "noAI");
+  // A second click while the button flashes finds nothing; after the flash it toggles back.
+  ClickButton(D().Buttons, "Side1AI");
+  EXPECT_TRUE(D().Side1Computer);
+  Main->DXTimerTimer();
+  Main->DXTimerTimer();
+  ClickButton(D().Buttons, "Side1AI");
+  EXPECT_FALSE(D().Side1Computer);
+  EXPECT_EQ(std::count(Audio.Played().begin(), Audio.Played().end(), "click"), 3);
+
+  ClickButton(D().Buttons, "AstRight");
+  EXPECT_EQ(D().Density, 1);
+  ClickButton(D().Buttons, "Plus3");
+  EXPECT_EQ(D().FleetSlot[2], D().Carousels.IndexOf(ikShip, D().Carousels.Selected[ikShip]));
+  ClickButton(D().Buttons, "PlanetsRight");
+  EXPECT_NE(D().Carousels.Selected[ikPlanet], "NOPLANET");
+  ClickButton(D().Buttons, "Back");
+  EXPECT_EQ(Main->PendingState, gsMenu);
+  EXPECT_TRUE(Main->Errors.empty()) << ErrorText();
+}
+
+TEST_F(DogfightScreen, TheRaceArrowsBringTheFirstShipOfTheRace) {
+  D().TurnRaces(-1);
+  const std::string race = D().Carousels.Selected[ikRace];
+  ASSERT_NE(race, "TFG");
+  const TScreenObject* ship = D().Carousels.Chosen(ikShip);
+  ASSERT_NE(ship, nullptr);
+  EXPECT_EQ(ship->Race, race);
+  // The first ship of that race in list order.
+  for (const auto& item : D().Carousels.Items)
+    if (item.Kind == ikShip && item.Race == race) {
+      EXPECT_EQ(item.Key, ship->Key);
+      break;
+    }
+  EXPECT_EQ(D().RaceInfo[0], Data(D().Carousels.Chosen(ikRace)->Folder, "races", race, "DISPLAY_NAME"));
+}
