@@ -144,7 +144,8 @@ void TGoranShuttle::ProjectileHit(TGameObject& o, TGameObject* t) {
     o.VX = o.VY = 0;
     o.Heading = 0;
     o.Age = LifeSpan;
-    if (AnimationFrames == 0) o.ImageName = ExplName;
+    // Without a picture of its own to break up in, the shuttle keeps its own picture.
+    if (AnimationFrames == 0 && !ExplName.empty()) o.ImageName = ExplName;
     PlaySound(HitSound);
   }
   if (o.ExplosionFrame > AnimationFrames) {
@@ -152,7 +153,7 @@ void TGoranShuttle::ProjectileHit(TGameObject& o, TGameObject* t) {
     Active = false;
     return;
   }
-  o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
+  if (!ExplName.empty()) o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
   o.ExplosionFrame += 1;
 }
 

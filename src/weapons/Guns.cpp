@@ -237,7 +237,8 @@ void TEffectShot::ProjectileHit(TGameObject& o, TGameObject* t) {
     Active = false;
     return;
   }
-  o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
+  // A weapon without detonation pictures keeps showing its own.
+  if (!ExplName.empty()) o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
   o.ExplosionFrame += 1;
 }
 

@@ -217,6 +217,17 @@ TEST_F(Shuttle, AtAFriendItAddsCrewEvenBeyondTheMaximum) {
   EXPECT_EQ(Battle.Sounds.back(), "dock");
 }
 
+TEST_F(Shuttle, AShuttleWithoutBreakUpPicturesKeepsItsOwn) {
+  Def.ExplName = "";
+  Def.AnimationFrames = 0;
+  auto bay = Make<TGoranShuttle>();
+  bay->Fire(0);
+  TGameObject* s = Launched();
+  s->OnHit(*s, &Foe);
+  EXPECT_EQ(s->ImageName, "Tug") << "an empty name is no picture to look up";
+  EXPECT_TRUE(s->RemoveMe);
+}
+
 TEST_F(Shuttle, AtAnEnemyItsCrewBoard) {
   auto bay = Make<TGoranShuttle>();
   bay->Fire(0);
