@@ -79,6 +79,8 @@ public:
   int DisplayHeight(const TGameObject& object) override;
   void PlaySound(const std::string& name) override;
   void DrawRingWave(double x, double y, TColor color, int step, int size) override;
+  TSurface* EffectSurface() override { return Env.Surface; }
+  TPoint Camera() const override { return {View.CameraX, View.CameraY}; }
   TGameObject* AddCraft(const TCraftOrder& order) override;
 
   TStarList Stars;

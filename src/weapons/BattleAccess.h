@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/Colors.h"
+#include "media/Surface.h"
 
 namespace sw {
 
@@ -59,6 +60,11 @@ public:
   // Draws an expanding ring wave this frame, centred on a world position, in the colour, with
   // rings every `step` pixels out to the outer diameter `size`.
   virtual void DrawRingWave(double x, double y, TColor color, int step, int size) = 0;
+
+  // Where beams draw this frame: the battle's back buffer (nullptr when nothing is drawn), and
+  // the camera, so a world point (x, y) lands on screen at (round(x) - X, round(y) - Y).
+  virtual TSurface* EffectSurface() { return nullptr; }
+  virtual TPoint Camera() const { return {}; }
 
   // Adds a carried craft as a ship of the battle (its pictures were loaded with its carrier).
   // nullptr when this battle takes no craft.

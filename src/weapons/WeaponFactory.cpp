@@ -1,9 +1,15 @@
 #include "weapons/WeaponFactory.h"
 
 #include "core/Adf.h"
+#include "weapons/Beams.h"
+#include "weapons/ChainBeams.h"
+#include "weapons/Cloaks.h"
 #include "weapons/Craft.h"
 #include "weapons/Guns.h"
 #include "weapons/Mines.h"
+#include "weapons/RingWaves.h"
+#include "weapons/Shields.h"
+#include "weapons/ShipDevices.h"
 #include "weapons/Transport.h"
 #include "weapons/Weapon.h"
 
@@ -24,7 +30,7 @@ using F = TWeaponFamily;
 const std::vector<TClassWordRow>& ClassWordTable() {
   // Each family adds its builder to its own rows as it arrives.
   static const std::vector<TClassWordRow> table = {
-      {"BEAM_WEAPON", "TBeamWeapon", F::Beams, nullptr},
+      {"BEAM_WEAPON", "TBeamWeapon", F::Beams, &Build<TBeamWeapon>},
       {"GENERIC_WEAPON", "TWeapon", F::Base, &Build<TWeapon>},
       {"DOUBLE_GUN", "TDoubleGun", F::Guns, &Build<TDoubleGun>},
       {"GENERIC_DOUBLE", "TGenericDouble", F::Guns, &Build<TGenericDouble>},
@@ -35,36 +41,36 @@ const std::vector<TClassWordRow>& ClassWordTable() {
       {"SALVO", "TMultiMissile", F::Guns, &Build<TMultiMissile>},
       {"MULTI_PLASMA_NEEDLES", "TMultiPlasmaNeedles", F::Guns, &Build<TMultiPlasmaNeedles>},
       {"3WAY_PLASMA_NEEDLES", "T3WayPlasmaNeedles", F::Guns, &Build<T3WayPlasmaNeedles>},
-      {"DUAL_BEAM", "TDualBeam", F::Beams, nullptr},
-      {"DOUBLE_BEAM", "TDoubleBeam", F::Beams, nullptr},
+      {"DUAL_BEAM", "TDualBeam", F::Beams, &Build<TDualBeam>},
+      {"DOUBLE_BEAM", "TDoubleBeam", F::Beams, &Build<TDoubleBeam>},
       {"MINE", "TMine", F::Mines, &Build<TMine>},
       {"GRAV_MINE", "TGravMine", F::Mines, &Build<TGravMine>},
       {"PLASMA_MINE", "TPlasmaMine", F::Mines, &Build<TPlasmaMine>},
       {"GRAVITON_MINE", "TGravMine", F::Mines, &Build<TGravMine>},
       {"MULTI_BIRST", "TMultiBirst", F::Guns, &Build<TMultiBirst>},
       {"MULTI_BIRST_AFT", "TMultiBirstAft", F::Guns, &Build<TMultiBirstAft>},
-      {"ASSIMILATOR", "TAssimilatorBeam", F::Beams, nullptr},
-      {"CHAIN_RAY", "TChainBeam", F::Beams, nullptr},
-      {"DRAIN_BEAM", "TEnergyDrainer", F::Beams, nullptr},
-      {"MIMIC", "TAsteroidMask", F::Devices, nullptr},
-      {"TELEPORTER", "TTeleporter", F::Devices, nullptr},
-      {"BOOSTER", "TBooster", F::Devices, nullptr},
-      {"GREEN_SHIELD", "TGoranShield", F::Devices, nullptr},
-      {"SHOCKWAVE", "TShockGen", F::Devices, nullptr},
-      {"MIRROR", "TMirrorField", F::Devices, nullptr},
-      {"IONIC_WAVE", "TIonicWave", F::Devices, nullptr},
-      {"RAGE", "TRageDevice", F::Devices, nullptr},
-      {"REPULSER", "TRepulser", F::Devices, nullptr},
-      {"REVIVER", "TReviver", F::Devices, nullptr},
-      {"REPAIR", "TAutoRepair", F::Devices, nullptr},
-      {"RECYCLE", "TFleshRecycler", F::Devices, nullptr},
-      {"STOPER", "THandBreak", F::Devices, nullptr},
+      {"ASSIMILATOR", "TAssimilatorBeam", F::Beams, &Build<TAssimilatorBeam>},
+      {"CHAIN_RAY", "TChainBeam", F::Beams, &Build<TChainBeam>},
+      {"DRAIN_BEAM", "TEnergyDrainer", F::Beams, &Build<TEnergyDrainer>},
+      {"MIMIC", "TAsteroidMask", F::Devices, &Build<TAsteroidMask>},
+      {"TELEPORTER", "TTeleporter", F::Devices, &Build<TTeleporter>},
+      {"BOOSTER", "TBooster", F::Devices, &Build<TBooster>},
+      {"GREEN_SHIELD", "TGoranShield", F::Devices, &Build<TGoranShield>},
+      {"SHOCKWAVE", "TShockGen", F::Devices, &Build<TShockGen>},
+      {"MIRROR", "TMirrorField", F::Devices, &Build<TMirrorField>},
+      {"IONIC_WAVE", "TIonicWave", F::Devices, &Build<TIonicWave>},
+      {"RAGE", "TRageDevice", F::Devices, &Build<TRageDevice>},
+      {"REPULSER", "TRepulser", F::Devices, &Build<TRepulser>},
+      {"REVIVER", "TReviver", F::Devices, &Build<TReviver>},
+      {"REPAIR", "TAutoRepair", F::Devices, &Build<TAutoRepair>},
+      {"RECYCLE", "TFleshRecycler", F::Devices, &Build<TFleshRecycler>},
+      {"STOPER", "THandBreak", F::Devices, &Build<THandBreak>},
       {"RELEASE", "TReleaseDrones", F::Craft, &Build<TReleaseDrones>},
       {"SHUTTLE", "TGoranShuttle", F::Craft, &Build<TGoranShuttle>},
-      {"CLOAK", "TStealth", F::Devices, nullptr},
+      {"CLOAK", "TStealth", F::Devices, &Build<TStealth>},
       {"TRANSPORTER", "TTransport", F::Craft, &Build<TTransport>},
-      {"VELOR_SHIELD", "TVelorianShield", F::Devices, nullptr},
-      {"TESLA_TURRET", "TTeslaTurret", F::Beams, nullptr},
+      {"VELOR_SHIELD", "TVelorianShield", F::Devices, &Build<TVelorianShield>},
+      {"TESLA_TURRET", "TTeslaTurret", F::Beams, &Build<TTeslaTurret>},
   };
   return table;
 }
