@@ -135,8 +135,19 @@ TImageItem& TDXImageList::Find(const std::string& name) const {
 }
 
 int TDXImageList::IndexOf(const std::string& name) const {
+  if (IndexedCount != Items.size()) {
+    Index.clear();
+    for (size_t i = 0; i < Items.size(); ++i) Index.emplace(LowerCase(Items[i]->Name), static_cast<int>(i));
+    IndexedCount = Items.size();
+  }
+  auto it = Index.find(LowerCase(name));
+  if (it != Index.end() && SameText(Items[static_cast<size_t>(it->second)]->Name, name)) return it->second;
+  // Not indexed (or renamed since): look through the list, and index afresh next time.
   for (size_t i = 0; i < Items.size(); ++i)
-    if (SameText(Items[i]->Name, name)) return static_cast<int>(i);
+    if (SameText(Items[i]->Name, name)) {
+      IndexedCount = static_cast<size_t>(-1);
+      return static_cast<int>(i);
+    }
   return -1;
 }
 
@@ -145,7 +156,10 @@ TImageItem& TDXImageList::Add() {
   return *Items.back();
 }
 
-void TDXImageList::Delete(int i) { Items.erase(Items.begin() + i); }
+void TDXImageList::Delete(int i) {
+  Items.erase(Items.begin() + i);
+  IndexedCount = static_cast<size_t>(-1);
+}
 
 TImageItem& TDXImageList::LoadImage(const std::string& name, const std::string& path, TColor key) {
   TBitmap bmp = LoadBitmapFile(path);  // a file that cannot be read leaves the list as it was

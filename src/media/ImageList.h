@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Colors.h"
@@ -70,6 +71,10 @@ public:
 
 private:
   std::vector<std::unique_ptr<TImageItem>> Items;
+  // Lower-case name to the first item of that name; rebuilt when the list has grown or shrunk.
+  // The battle looks images up by name many times a frame.
+  mutable std::unordered_map<std::string, int> Index;
+  mutable size_t IndexedCount = static_cast<size_t>(-1);
 };
 
 }  // namespace sw
