@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "ai/ComputerPilot.h"
 #include "core/Adf.h"
 #include "core/Errors.h"
 #include "shell/BuiltinImages.h"
@@ -23,6 +24,7 @@ TfmMain::TfmMain(const TPlatform& platform, const std::string& programFolder) : 
   DXInput = std::make_unique<TDXInput>();
   DXTimer.Interval = 30;
   DXTimer.Enabled = true;
+  ComputerPilot = FlyComputerShip;
 }
 
 TfmMain::~TfmMain() {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/headless/Duel.h"
 #include "app/headless/Script.h"
 #include "app/headless/Summary.h"
 #include "battle/DataCheck.h"
@@ -67,6 +68,17 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       o.BattleFile = v;
     } else if (a == "--check-data") {
       o.CheckData = true;
+    } else if (a == "--duel") {
+      if (i + 2 >= argc) return error = "--duel takes two ship classes", false;
+      o.Duel = {argv[i + 1], argv[i + 2]};
+      i += 2;
+    } else if (a == "--matrix") {
+      o.Matrix = true;
+    } else if (a == "--rounds") {
+      if (!(v = need(i))) return false;
+      auto n = ParseInteger(v);
+      if (!n || *n < 1 || *n > 10000) return error = "--rounds takes a whole number from 1 to 10000", false;
+      o.Rounds = static_cast<int>(*n);
     } else {
       error = "unknown option " + a;
       return false;
@@ -106,6 +118,11 @@ int RunHeadless(const TRunOptions& o) {
     for (const auto& line : problems) std::cout << line << "\n";
     std::cout.flush();
     return problems.empty() ? 0 : 1;
+  }
+  if (o.Matrix || !o.Duel.empty()) {
+    const int code = RunDuels(o, root);
+    ShutdownFonts();
+    return code;
   }
   if (!o.BattleFile.empty()) {
     // The battle file is laid where a set-up screen writes it; a relative path is the root's.

@@ -21,6 +21,10 @@ struct TRunOptions {
   bool Battle = false;
   std::string BattleFile;
   bool CheckData = false;
+  // The balance tool: computer-flown duels between two classes, or every pair of classes.
+  std::vector<std::string> Duel;  // the two classes of --duel
+  bool Matrix = false;
+  int Rounds = 4;
 };
 
 // Reads the command line; false with a message on a bad one.
