@@ -24,6 +24,8 @@
 #include "media/headless/HeadlessAudio.h"
 #include "shell/fmMain.h"
 #include "weapons/Weapon.h"
+#include "weapons/WeaponDefinition.h"
+#include "weapons/WeaponFactory.h"
 
 namespace sw {
 
@@ -65,6 +67,22 @@ void RunFrameEffects(TMelee& battle) {
     for (TWeapon* w : {o.Weapon1.get(), o.Weapon2.get()})
       if (w && w->HasFrameEffect && w->Active && w->FrameEffect) w->FrameEffect();
   }
+}
+
+// Weapon slots of the classes whose weapon class is not in the game yet (they stay empty).
+int UnbuiltSlots(const std::string& data, const std::vector<TDuelClass>& classes) {
+  int unbuilt = 0;
+  for (const TDuelClass& c : classes) {
+    const std::string ships = ShipDataFile(data, c.Prefix, "ships");
+    const std::string weapons = ShipDataFile(data, c.Prefix, "weapons");
+    for (const char* key : {"WEAPON1", "WEAPON2"}) {
+      const std::string ident = AdfReadString(ships, c.Class, key, EmptyWeaponIdent);
+      if (ident == EmptyWeaponIdent) continue;
+      const TClassWordRow* row = FindClassWord(ReadWeaponDefinition(weapons, ident, nullptr).ClassWord);
+      unbuilt += !row || !row->Build;
+    }
+  }
+  return unbuilt;
 }
 
 std::string Share(int part, int whole) {
@@ -199,11 +217,16 @@ int RunDuels(const TRunOptions& o, const std::string& root) {
       for (int j = 0; j < n; ++j) {
         if (i == j) continue;
         TTally t;
+        nlohmann::json rounds = nlohmann::json::array();
+        long long ticks = 0;
+        const auto pairStart = std::chrono::steady_clock::now();
         for (int r = 0; r < o.Rounds; ++r) {
           TDuelRound round = arena.Fight(classes[i], classes[j], base + r);
           for (const std::string& e : round.Errors)
             std::cerr << "starwake: " << classes[i].Class << " vs " << classes[j].Class << ": " << e << std::endl;
           errors += static_cast<int>(round.Errors.size());
+          ticks += round.Ticks;
+          rounds.push_back(RoundJson(round, base + r));
           ++battles;
           if (round.Winner == 0) {
             ++draws;
@@ -212,11 +235,13 @@ int RunDuels(const TRunOptions& o, const std::string& root) {
             (round.Winner == 1 ? t.Wins : t.Losses) += 1;
           }
         }
-        std::printf("pair: %s %s wins=%d losses=%d draws=%d\n", classes[i].Class.c_str(), classes[j].Class.c_str(),
-                    t.Wins, t.Losses, t.Draws);
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - pairStart).count();
+        std::printf("pair: %s %s wins=%d losses=%d draws=%d ticks=%lld ms=%.0f\n", classes[i].Class.c_str(),
+                    classes[j].Class.c_str(), t.Wins, t.Losses, t.Draws, ticks, ms);
         std::fflush(stdout);
         json["pairs"].push_back({{"a", classes[i].Class}, {"b", classes[j].Class}, {"wins", t.Wins},
-                                 {"losses", t.Losses}, {"draws", t.Draws}});
+                                 {"losses", t.Losses}, {"draws", t.Draws}, {"rounds", rounds}});
         perClass[i].Wins += t.Wins;
         perClass[i].Losses += t.Losses;
         perClass[i].Draws += t.Draws;
@@ -248,8 +273,10 @@ int RunDuels(const TRunOptions& o, const std::string& root) {
                                  {"draws", c.Draws}, {"pairings", n - 1}, {"pairings_won", won},
                                  {"pairings_lost", lost}});
     }
-    std::printf("matrix: classes=%d rounds=%d battles=%d draws=%d draw_share=%s errors=%d\n", n, o.Rounds, battles,
-                draws, Share(draws, battles).c_str(), errors);
+    const int unbuilt = UnbuiltSlots(main.DataFolder, classes);
+    std::printf("matrix: classes=%d rounds=%d battles=%d draws=%d draw_share=%s errors=%d unbuilt_slots=%d\n", n,
+                o.Rounds, battles, draws, Share(draws, battles).c_str(), errors, unbuilt);
+    json["unbuilt_slots"] = unbuilt;
     json["battles"] = battles;
     json["draws"] = draws;
   }
