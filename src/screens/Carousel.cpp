@@ -147,9 +147,10 @@ void TCarousels::TurnShips(int d) {
 }
 
 void TCarousels::CentreRacesOn(const std::string& race) {
-  Centre(ikRace, race);
-  ChooseSlot3(ikShip);
-  AlignShipsToRace();
+  if (Centre(ikRace, race)) {
+    ChooseSlot3(ikShip);
+    AlignShipsToRace();
+  }
   ChooseSlot3(ikRace);
 }
 

@@ -32,6 +32,17 @@ struct TFrontEndRoot {
 
   std::string BattleFile() const { return Root + "battle.adf"; }
 
+  // Gives the root a data folder of its own (each file still linked to the built game's), so
+  // a test can put its own index file there.
+  void OwnData() const {
+    namespace fs = std::filesystem;
+    const fs::path data = Root + "data";
+    fs::remove(data);
+    fs::create_directory(data);
+    for (const auto& entry : fs::directory_iterator(fs::path(STARWAKE_TEST_ROOT) / "data"))
+      fs::create_symlink(entry.path(), data / entry.path().filename());
+  }
+
   // Runs the headless game on this root and returns its summary.
   nlohmann::json Run(const std::string& script, int ticks, const std::string& shots = "") const {
     const std::string scriptFile = Folder.Path + "/script.txt", json = Folder.Path + "/state.json";

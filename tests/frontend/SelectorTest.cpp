@@ -108,7 +108,15 @@ TEST_F(SelectorScreen, TheAddOnListShowsElevenRows) {
 
 TEST_F(SelectorScreen, ANewCampaignAlwaysStartsFromTheFirstEntry) {
   Open(smNewCampaign);
-  ASSERT_GT(S().Entries.Count(), 0) << "the campaign index lists the tutorial";
+  ASSERT_GT(S().Entries.Count(), 0) << "the game's campaign index lists the tutorial";
+  Game.OwnData();
+  std::filesystem::remove(Game.Root + "data/campaigns.adf");
+  TFrontEndRoot::WriteFile(Game.Root + "data/campaigns.adf",
+                           "[ONE]\nTITLE=One\nFOLDER=one\\\n[TWO]\nTITLE=Two\nFOLDER=two\\\n[THREE]\nTITLE=Three\n");
+  AdfFlushCache();
+  Open(smNewCampaign);
+  ASSERT_EQ(S().Entries.Count(), 3);
+  EXPECT_EQ(S().SelectedEntry()->Folder, "one\\");
   S().MoveSelection(true);
   S().MoveSelection(false);
   S().MoveSelection(true);
