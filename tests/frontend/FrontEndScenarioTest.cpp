@@ -106,6 +106,44 @@ TEST(FrontEndWalk, TheDogfightSetUpWritesWhatWasChosen) {
   EXPECT_EQ(ships_in_battle, 6);
 }
 
+TEST(FrontEndWalk, TheIdlePlayerLosesAndEscapeLeadsBackToTheSetUp) {
+  // Side 1, the player's, gets three frigates; the computer's side 2 a carrier flagship, a
+  // cruiser and a second carrier. The player touches nothing after Start and the pre-battle key.
+  const std::string script =
+      "1 key 32\n"
+      "10 click 431 385\n"   // dog
+      "20 click 551 305\n"   // Plus1, Plus2, Plus3: the Lancer
+      "23 click 625 342\n"
+      "26 click 699 378\n"
+      "29 click 285 218\n"   // ShipsRight: the Bastion
+      "32 click 625 432\n"   // Plus5
+      "35 click 285 218\n"   // the Warden
+      "38 click 551 469\n"   // Plus4
+      "41 click 699 396\n"   // Plus6
+      "44 click 265 499\n"   // AstRight twice
+      "47 click 265 499\n"
+      "50 click 756 137\n"   // PlanetsRight
+      "60 click 739 36\n"    // Start
+      "70 key 32\n"          // the fight begins
+      "3000 key 27\n";       // long after the player's side is gone: leave the result screen
+  TFrontEndRoot game;
+  auto s = game.Run(script, 3010);
+  ASSERT_FALSE(s.contains("runner_failed"));
+  EXPECT_EQ(s["errors"], nlohmann::json::array());
+  const std::string f = game.BattleFile();
+  EXPECT_EQ(AdfReadString(f, "SHIP1", "AI", ""), "0") << "the player flies side 1's flagship";
+  EXPECT_EQ(AdfReadString(f, "SHIP2", "AI", ""), "1");
+  EXPECT_EQ(AdfReadInteger(f, "MISC", "TOTAL_SHIPS", 0), 6);
+  EXPECT_EQ(AdfReadInteger(game.Root + "outcome.adf", "OUTCOME", "WINNING_SIDE", 0), 2) << "the idle side lost";
+  EXPECT_EQ(s["game_state"], 4) << "Escape on the result screen leads back to the set-up";
+  EXPECT_TRUE(s["battle"].is_null());
+  bool menuPlaying = false;
+  for (const auto& p : s["sounds"]["playing"]) menuPlaying |= p == "MenuMusic";
+  EXPECT_TRUE(menuPlaying);
+  EXPECT_EQ(s["dogfight"]["slots"],
+            nlohmann::json({"TFG_Lancer", "TFG_Lancer", "TFG_Lancer", "TFG_Warden", "TFG_Bastion", "TFG_Warden"}));
+}
+
 TEST(FrontEndWalk, EndingTheBattleFromTheOptionsLeadsBackToTheSetUp) {
   TFrontEndRoot game;
   const std::string script = SetUpDogfight +
