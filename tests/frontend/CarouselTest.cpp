@@ -74,16 +74,6 @@ TEST_F(Carousels, TurningSlidesTheItemsAndTheEndsOfTheRingJump) {
   EXPECT_EQ(path, (std::vector<int>{98, 83, 68, 60, 60}));
 }
 
-TEST_F(Carousels, TurningRightAndLeftWrapTheOtherWay) {
-  C.Turn(ikRace, +1);
-  ExpectRing(ikRace);
-  EXPECT_EQ(SlotOf(ikRace, "DDD"), 0) << "the last slot wraps to the first";
-  EXPECT_EQ(C.Selected[ikRace], "BBB");
-  C.Turn(ikRace, -1);
-  EXPECT_EQ(C.Selected[ikRace], "CCC");
-  EXPECT_EQ(SlotOf(ikRace, "DDD"), 4);
-}
-
 TEST_F(Carousels, ChoosingARaceBringsItsFirstShipIntoTheMiddle) {
   C.Centre(ikRace, "AAA");
   EXPECT_EQ(C.Selected[ikRace], "AAA");
@@ -124,14 +114,6 @@ TEST_F(Carousels, TurningShipsOntoAnotherRaceCentresThatRace) {
   ExpectRing(ikRace);
 }
 
-TEST_F(Carousels, CentringOnAnUnknownOrTheChosenKeyMovesNothing) {
-  const std::vector<TScreenObject> before = C.Items;
-  EXPECT_FALSE(C.Centre(ikRace, "QQQ"));
-  EXPECT_FALSE(C.Centre(ikRace, "ccc")) << "letter case does not matter";
-  EXPECT_FALSE(C.Centre(ikShip, "CCC")) << "a race key is not a ship";
-  for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(C.Items[i].Slot, before[i].Slot);
-}
-
 TEST(CarouselShips, AShipOfARaceThatIsNotListedLeavesTheRacesAlone) {
   TCarousels c;
   for (auto [key, race] : {std::pair{"s1", "AAA"}, {"s2", "AAA"}, {"s3", "AAA"}, {"s4", "ZZZ"}, {"s5", "AAA"}})
@@ -145,21 +127,6 @@ TEST(CarouselShips, AShipOfARaceThatIsNotListedLeavesTheRacesAlone) {
   EXPECT_EQ(c.Selected[ikShip], "s4") << "the ship stays chosen; it is not pulled back to its neighbours' race";
   EXPECT_EQ(c.Selected[ikRace], "AAA");
   EXPECT_EQ(c.Items[0].Slot, 0) << "s1 has not moved into the middle";
-}
-
-TEST(CarouselSmall, FewerItemsThanTheMiddleSlotStayOnTheRing) {
-  TCarousels c;
-  c.Add(ikPlanet, "only");
-  c.Add(ikPlanet, "other");
-  c.Number();
-  c.Centre(ikPlanet, "other");
-  for (const auto& item : c.Items) {
-    EXPECT_GE(item.Slot, 0);
-    EXPECT_LE(item.Slot, 1);
-  }
-  c.Turn(ikPlanet, +1);
-  c.Turn(ikPlanet, +1);
-  EXPECT_NE(c.Items[0].Slot, c.Items[1].Slot);
 }
 
 TEST(CarouselClip, ItemsOnAClipBoundAreNotDrawn) {

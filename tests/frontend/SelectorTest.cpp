@@ -96,16 +96,6 @@ TEST_F(SelectorScreen, TheListFollowsTheSelectionOneRowAFrame) {
   EXPECT_EQ(S().ScrollOffset, 0);
 }
 
-TEST_F(SelectorScreen, TheAddOnListShowsElevenRows) {
-  // The add-on and campaign lists have short rows: eleven fit before the list scrolls.
-  Open(smAddOns);
-  EXPECT_EQ(S().RowCount(), 11);
-  EXPECT_EQ(S().RowHeight(), 14);
-  Open(smLoad);
-  EXPECT_EQ(S().RowCount(), 6);
-  EXPECT_EQ(S().RowHeight(), 26);
-}
-
 TEST_F(SelectorScreen, ANewCampaignAlwaysStartsFromTheFirstEntry) {
   Open(smNewCampaign);
   ASSERT_GT(S().Entries.Count(), 0) << "the game's campaign index lists the tutorial";
