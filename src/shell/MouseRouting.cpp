@@ -137,6 +137,8 @@ void TfmMain::RouteOptions(const std::string& key) {
     StopMusic("MeleeMusic");
   } else if (key == "op10") {
     if (!available) return;
+    // A battle left for the menu is given up: nothing of it is kept or written.
+    Battle.reset();
     SetGameState(gsMenu, false);
     StopMusic("LoopMusic");
     StopMusic("MeleeMusic");

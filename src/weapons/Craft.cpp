@@ -16,8 +16,11 @@ TCraftOrder CraftFrom(const TWeapon& w, IBattleAccess& battle, double angleDegre
   const TGameObject& carrier = *w.Owner;
   TCraftOrder c;
   c.Class = w.ImageName;
-  // Keys count the battle's objects, so every craft has its own.
-  c.Key = w.OwnerKey + w.OwnerKeySuffix + std::to_string(battle.ObjectCount());
+  // Keys count the battle's objects. Spent shots leave the list, so the count can come back to
+  // a number already used: the next free number is taken, and every craft keeps a key of its own.
+  int number = battle.ObjectCount();
+  while (battle.FindObject(w.OwnerKey + w.OwnerKeySuffix + std::to_string(number))) ++number;
+  c.Key = w.OwnerKey + w.OwnerKeySuffix + std::to_string(number);
   c.Prefix = carrier.Prefix;
   c.Activation = w.Activation;
   c.Side = carrier.Side;

@@ -245,3 +245,18 @@ TEST_F(BattleTest, ThePhaseTestsDrawAnEndingBattleAsRunningForOneMoreFrame) {
   EXPECT_EQ(b.PromptCounter, 50);
   EXPECT_TRUE(Main->Errors.empty()) << Main->Errors.front();
 }
+
+TEST_F(BattleTest, QuittingToTheMenuFromABattleGivesTheBattleUp) {
+  WriteBattle(TwoShips());
+  Main->StartBattle(gsDogfight);
+  Main->Battle->Phase = bpFighting;
+  Main->FormKeyDown(vk::Escape, false, false, false);
+  for (int t = 0; t < 9; ++t) Main->DXTimerTimer();
+  ASSERT_EQ(Main->GameState, gsOptions);
+  ASSERT_TRUE(Main->BattleExists());
+  Main->DXDrawMouseDown(1, 400, 501);  // "op10": quit to the menu
+  EXPECT_FALSE(Main->BattleExists());
+  for (int t = 0; t < 9; ++t) Main->DXTimerTimer();
+  EXPECT_EQ(Main->GameState, gsMenu);
+  EXPECT_TRUE(Main->Errors.empty()) << Main->Errors.front();
+}

@@ -92,6 +92,21 @@ TEST_F(Craft, AFighterLeavesBackwardsPaidWithEnergyAndCrew) {
   EXPECT_EQ(Battle.Craft[1].Key, "player1shipplayer1ship3");
 }
 
+TEST_F(Craft, ACraftNeverTakesAKeyAnotherObjectStillHolds) {
+  Ship.Crew = 5;
+  auto bay = Make<TFighter>();
+  bay->Fire(0);
+  ASSERT_EQ(Battle.Craft.size(), 1u);
+  // The first fighter took the count as its number; a spent shot leaves the list, the count
+  // falls back, and the next fighter must not share the first one's key.
+  Battle.Objects.Delete(0);
+  bay->ReloadCounter = 1000;
+  bay->Fire(0);
+  ASSERT_EQ(Battle.Craft.size(), 2u);
+  EXPECT_NE(Battle.Craft[1].Key, Battle.Craft[0].Key);
+  EXPECT_EQ(Battle.Nth(Battle.Craft[1].Key, 1), nullptr) << "one object under each key";
+}
+
 TEST_F(Craft, DronesLeaveEvenlyAllRoundAndTheMotherShipIsLost) {
   Ship.Heading = 30 / DEGREES_PER_UNIT;
   Ship.Crew = 4;
