@@ -61,9 +61,10 @@ Layer Options() {
     return l;
 }
 
+// Tall enough to cover the menu's button panel behind it (the selector is drawn over the menu).
 Layer Selector() {
-    Layer l(276, 300);
-    Panel(l, 0, 0, 276, 300, 0.96f);
+    Layer l(276, 352);
+    Panel(l, 0, 0, 276, 352, 0.96f);
     Inset(l, 18, 14, 258, 58);
     Inset(l, 22, 82, 254, 246);
     return l;
