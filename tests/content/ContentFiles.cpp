@@ -15,12 +15,10 @@ std::string GameRoot() {
     return p;
   };
   if (const char* env = std::getenv("STARWAKE_ROOT"); env && *env) return withSlash(env);
-  std::string beside = sw::ExecutableFolder() + "../game/";
-  if (sw::FileExists(beside + "data/ships.adf")) return beside;
 #ifdef STARWAKE_TEST_ROOT
   return withSlash(STARWAKE_TEST_ROOT);
 #else
-  return beside;
+  return sw::ExecutableFolder() + "../game/";
 #endif
 }
 
