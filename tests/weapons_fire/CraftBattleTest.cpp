@@ -91,8 +91,10 @@ TEST_F(CraftBattle, AShuttlesCrewBoardAnEnemyAndTakeIt) {
   TGameObject& hauler = Ship("player1ship");
   TGameObject& target = Ship("player2ship");
   const double crew = hauler.Crew;
+  const int carried = hauler.Weapon2->SecondDamage;
+  ASSERT_GT(carried, 0) << "the shuttle carries crew";
   hauler.Weapon2->Fire(0);
-  EXPECT_EQ(hauler.Crew, crew - 4);
+  EXPECT_EQ(hauler.Crew, crew - carried);
   int frames = 0;
   while (target.Boarders == 0 && frames < 100) {
     b.Update();

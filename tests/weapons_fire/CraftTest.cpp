@@ -94,12 +94,14 @@ TEST_F(Craft, AFighterLeavesBackwardsPaidWithEnergyAndCrew) {
 
 TEST_F(Craft, ACraftNeverTakesAKeyAnotherObjectStillHolds) {
   Ship.Crew = 5;
+  auto shot = std::make_unique<TGameObject>(KIND_WEAPON, 0, 0, 10, 10);
+  Battle.AddObject("shot", std::move(shot));
   auto bay = Make<TFighter>();
   bay->Fire(0);
   ASSERT_EQ(Battle.Craft.size(), 1u);
-  // The first fighter took the count as its number; a spent shot leaves the list, the count
+  // The first fighter took the count as its number; the spent shot leaves the list, the count
   // falls back, and the next fighter must not share the first one's key.
-  Battle.Objects.Delete(0);
+  Battle.Objects.Delete(Battle.Objects.IndexOf("shot"));
   bay->ReloadCounter = 1000;
   bay->Fire(0);
   ASSERT_EQ(Battle.Craft.size(), 2u);
