@@ -71,7 +71,7 @@ TEST_P(FamilyBattle, TheComputerFightsItToAWinner) {
   std::ofstream(file) << BattleFile(p);
   std::ofstream(root.Path + "keys.txt") << "2 key 32\n";
   std::string cmd = std::string(STARWAKE_HEADLESS) + " --seed 3 --root " + root.Path + " --battle-file " + file +
-                    " --script " + root.Path + "keys.txt --ticks 6000 --state-json " + json + " 2>/dev/null";
+                    " --script " + root.Path + "keys.txt --ticks 6000 --until-over --state-json " + json + " 2>/dev/null";
   int rc = std::system(cmd.c_str());
   ASSERT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << p.Family;
   std::ifstream in(json);

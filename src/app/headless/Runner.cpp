@@ -58,6 +58,8 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
     } else if (a == "--state-json") {
       if (!(v = need(i))) return false;
       o.StateJson = v;
+    } else if (a == "--until-over") {
+      o.UntilOver = true;
     } else if (a == "--bench") {
       o.Bench = true;
     } else if (a == "--battle") {
@@ -218,6 +220,7 @@ int RunHeadless(const TRunOptions& o) {
           std::cerr << "starwake-headless: cannot write " << path << std::endl;
           exitCode = 1;
         }
+      if (o.UntilOver && main.Battle && main.Battle->Phase == bpOver) break;
     }
     if (o.Bench) {
       double sum = 0, mx = 0;

@@ -18,6 +18,7 @@ struct TRunOptions {
   std::vector<std::pair<long long, std::string>> Shots;
   std::string StateJson;
   bool Bench = false;
+  bool UntilOver = false;  // stop once the battle shows its result
   bool Battle = false;
   std::string BattleFile;
   bool CheckData = false;
