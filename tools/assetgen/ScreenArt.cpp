@@ -96,8 +96,10 @@ Layer SetupBackground() {
     DrawText(l, 340, 66, "BATTLEFIELD", 11, true, pal::kCyan);
     // Right: the two fleets.
     Panel(l, 318, 222, 790, 570);
-    LightPlate(l, 324, 240, 784, 390);
-    LightPlate(l, 324, 400, 784, 556);
+    // One plate for both fleets: the slot buttons of the two sides meet in the middle, so the
+    // divider stops short of them.
+    LightPlate(l, 324, 240, 784, 556);
+    Line(l, {330, 395}, {600, 395}, 1.0f, Hex(0x7a8aa0), 0.9f);
     DrawText(l, 332, 244, "SIDE 1", 11, true, Hex(0x10406a));
     DrawText(l, 332, 540, "SIDE 2", 11, true, Hex(0x6a3a10));
     const float bays[6][2] = {{564, 258}, {638, 295}, {712, 331}, {564, 517}, {638, 480}, {712, 444}};
