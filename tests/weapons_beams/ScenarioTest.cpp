@@ -130,9 +130,9 @@ TEST(DeviceScenario, ACloakAndARockDisguiseHideTheirShipsUntilABeamFindsTheCloak
   EXPECT_EQ(Count(shot, 0, 90, 800, 600, [](int r, int g, int b) { return r > 200 && g < 150 && b > 150; }), 0);
 
   TRun run;
-  run.Go("cloaks.adf", "4 key 50\n5 key 48\n40 key 48\n65 down 57\n", 150, {70});
+  run.Go("cloaks.adf", "4 key 50\n5 key 48\n40 key 48\n65 down 57\n", 150, {67});
   run.ExpectWinner(2);
-  const TBitmap beam = LoadBitmapFile(run.Shot(70));
+  const TBitmap beam = LoadBitmapFile(run.Shot(67));
   EXPECT_GT(Count(beam, 370, 100, 430, 400, [](int r, int g, int b) { return r > 200 && g > 150 && b < 120; }), 200)
       << "the twin lance's glow";
 }
