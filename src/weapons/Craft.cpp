@@ -125,12 +125,7 @@ void TGoranShuttle::ProjectileHit(TGameObject& o, TGameObject* t) {
   Active = false;
 
   // A shuttle can be shot down.
-  if (t && t->Kind == KIND_WEAPON && (!t->Dying || t->CreateShockwave) && (!o.Dying || o.CreateShockwave)) {
-    t->Structure -= o.PrimalDamage;
-    o.Structure -= t->PrimalDamage;
-    if (t->Structure <= 0) t->Age = t->LifeSpan;
-    if (o.Structure > 0) return;
-  }
+  if (ShotAgainstShot(o, t)) return;
 
   // Only a shuttle still under way delivers: one that is breaking up (shot down, or its time
   // run out) has nobody left to send across, however long it drifts against a ship.
@@ -141,21 +136,12 @@ void TGoranShuttle::ProjectileHit(TGameObject& o, TGameObject* t) {
   }
 
   if (!o.Dying) {
-    o.ExhaustFrames = 0;
-    o.ExplosionFrame = 1;
-    o.Dying = true;
-    o.VX = o.VY = 0;
-    o.Heading = 0;
-    o.Age = LifeSpan;
+    StartDetonation(o);
     // Without a picture of its own to break up in, the shuttle keeps its own picture.
     if (AnimationFrames == 0 && !ExplName.empty()) o.ImageName = ExplName;
     PlaySound(HitSound);
   }
-  if (o.ExplosionFrame > AnimationFrames) {
-    o.RemoveMe = true;
-    Active = false;
-    return;
-  }
+  if (DetonationOver(o)) return;
   if (!ExplName.empty()) o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
   o.ExplosionFrame += 1;
 }

@@ -207,23 +207,13 @@ void TEffectShot::ProjectileHit(TGameObject& o, TGameObject* t) {
   if (Discriminating() && t && t->Side == Side && !AttackFriendly) return;
 
   // Shot against shot: each wears the other down; the one left standing flies on.
-  if (t && t->Kind == KIND_WEAPON && (!t->Dying || t->CreateShockwave) && (!o.Dying || o.CreateShockwave)) {
-    t->Structure -= o.PrimalDamage;
-    o.Structure -= t->PrimalDamage;
-    if (t->Structure <= 0) t->Age = t->LifeSpan;
-    if (o.Structure > 0) return;
-  }
+  if (ShotAgainstShot(o, t)) return;
 
   if (t && (!o.Dying || o.CreateShockwave)) Effect(o, *t);
 
   if (!o.Dying) {
     if (t || !(Discriminating() && DetOnTarg)) {
-      o.ExhaustFrames = 0;
-      o.ExplosionFrame = 1;
-      o.Dying = true;
-      o.VX = o.VY = 0;
-      o.Heading = 0;
-      o.Age = LifeSpan;
+      StartDetonation(o);
       if (t || Discriminating()) PlaySound(HitSound);
     } else {
       // Runs out quietly.
@@ -232,11 +222,7 @@ void TEffectShot::ProjectileHit(TGameObject& o, TGameObject* t) {
     }
   }
 
-  if (o.ExplosionFrame > AnimationFrames) {
-    o.RemoveMe = true;
-    Active = false;
-    return;
-  }
+  if (DetonationOver(o)) return;
   // A weapon without detonation pictures keeps showing its own.
   if (!ExplName.empty()) o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
   o.ExplosionFrame += 1;

@@ -37,23 +37,13 @@ void TMine::Fire(uint8_t) { Lay(); }
 void TMine::ProjectileHit(TGameObject& o, TGameObject* t) {
   if (t && t->Side == Side && !AttackFriendly) return;
 
-  if (t && t->Kind == KIND_WEAPON && (!t->Dying || t->CreateShockwave) && (!o.Dying || o.CreateShockwave)) {
-    t->Structure -= o.PrimalDamage;
-    o.Structure -= t->PrimalDamage;
-    if (t->Structure <= 0) t->Age = t->LifeSpan;
-    if (o.Structure > 0) return;
-  }
+  if (ShotAgainstShot(o, t)) return;
 
   ApplyHitDamage(&o, t);
   if (Impulse) ApplyImpulse(o, t);
 
   if (!o.Dying) {
-    o.ExhaustFrames = 0;
-    o.ExplosionFrame = 1;
-    o.Dying = true;
-    o.VX = o.VY = 0;
-    o.Heading = 0;
-    o.Age = LifeSpan;
+    StartDetonation(o);
     if (!t) {
       // Its time ran out: the mine is simply gone.
       o.RemoveMe = true;
@@ -63,11 +53,7 @@ void TMine::ProjectileHit(TGameObject& o, TGameObject* t) {
     PlaySound(HitSound);
   }
 
-  if (o.ExplosionFrame > AnimationFrames) {
-    o.RemoveMe = true;
-    Active = false;
-    return;
-  }
+  if (DetonationOver(o)) return;
   // A weapon without detonation pictures keeps showing its own.
   if (!ExplName.empty()) o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
   o.ExplosionFrame += 1;

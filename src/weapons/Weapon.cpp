@@ -144,29 +144,45 @@ void TWeapon::Fire(uint8_t released) {
   PlaySound(FireSound);
 }
 
+bool TWeapon::ShotAgainstShot(TGameObject& o, TGameObject* t) {
+  if (t && t->Kind == KIND_WEAPON && (!t->Dying || t->CreateShockwave) && (!o.Dying || o.CreateShockwave)) {
+    t->Structure -= o.PrimalDamage;
+    o.Structure -= t->PrimalDamage;
+    if (t->Structure <= 0) t->Age = t->LifeSpan;
+    if (o.Structure > 0) return true;
+  }
+  return false;
+}
+
+void TWeapon::StartDetonation(TGameObject& o) {
+  o.ExhaustFrames = 0;
+  o.ExplosionFrame = 1;
+  o.Dying = true;
+  o.VX = o.VY = 0;
+  o.Heading = 0;
+  o.Age = LifeSpan;
+}
+
+bool TWeapon::DetonationOver(TGameObject& o) {
+  if (o.ExplosionFrame <= AnimationFrames) return false;
+  o.RemoveMe = true;
+  Active = false;
+  return true;
+}
+
 void TWeapon::ProjectileHit(TGameObject& o, TGameObject* t) {
   // Shots of a weapon that spares its own side pass through friends.
   if (t && t->Side == Side && !AttackFriendly) return;
 
   // Shot against shot: each wears the other down; the one left standing flies on.
-  if (t && t->Kind == KIND_WEAPON && (!t->Dying || t->CreateShockwave) && (!o.Dying || o.CreateShockwave)) {
-    t->Structure -= o.PrimalDamage;
-    o.Structure -= t->PrimalDamage;
-    if (t->Structure <= 0) t->Age = t->LifeSpan;
-    if (o.Structure > 0) return;
-  }
+  if (ShotAgainstShot(o, t)) return;
 
   ApplyHitDamage(&o, t);
   if (Impulse) ApplyImpulse(o, t);
 
   if (!o.Dying) {
     if (t || !DetOnTarg) {
-      o.ExhaustFrames = 0;
-      o.ExplosionFrame = 1;
-      o.Dying = true;
-      o.VX = o.VY = 0;
-      o.Heading = 0;
-      o.Age = LifeSpan;
+      StartDetonation(o);
       if (AnimationFrames == 0) o.ImageName = ExplName;
       PlaySound(HitSound);
     } else {
@@ -176,11 +192,7 @@ void TWeapon::ProjectileHit(TGameObject& o, TGameObject* t) {
     }
   }
 
-  if (o.ExplosionFrame > AnimationFrames) {
-    o.RemoveMe = true;
-    Active = false;
-    return;
-  }
+  if (DetonationOver(o)) return;
   if (!o.CreateShockwave) {
     o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
     o.ExplosionFrame += 1;

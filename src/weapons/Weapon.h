@@ -108,6 +108,13 @@ protected:
   // Starts a weapon object on its way: created at the owner's position with the heading in
   // degrees and the speed, registered under the weapon's key, given every launch value.
   TGameObject& LaunchObject(double directionDegrees, double speed);
+  // Shot against shot: each wears the other down. True when this object is still standing and
+  // flies on (the hit ends there).
+  bool ShotAgainstShot(TGameObject& o, TGameObject* t);
+  // The object stops where it is and starts its detonation frames.
+  void StartDetonation(TGameObject& o);
+  // After the last detonation frame the object is removed and the weapon is idle again.
+  bool DetonationOver(TGameObject& o);
 };
 
 // The empty slot: never fires and is never chosen by the computer pilot.
