@@ -21,7 +21,7 @@ struct TRun {
     std::ofstream(keys) << script;
     const std::string json = Root.Path + "state.json";
     const std::string cmd = std::string(STARWAKE_HEADLESS) + " --seed 7 --root " + Root.Path +
-                            " --battle-file bench/battle.adf --script " + keys + " --ticks " + std::to_string(ticks) +
+                            " --battle-file " + std::string(STARWAKE_SOURCE_DIR) + "/tests/ai/six_ships.adf --script " + keys + " --ticks " + std::to_string(ticks) +
                             " --state-json " + json + " 2>/dev/null";
     const int rc = std::system(cmd.c_str());
     Code = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
