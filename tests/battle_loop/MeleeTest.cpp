@@ -260,3 +260,22 @@ TEST_F(BattleTest, QuittingToTheMenuFromABattleGivesTheBattleUp) {
   EXPECT_EQ(Main->GameState, gsMenu);
   EXPECT_TRUE(Main->Errors.empty()) << Main->Errors.front();
 }
+
+TEST_F(BattleTest, AtTheLowestMusicVolumeNeitherTheBattleNorTheReturnStartsMusic) {
+  Main->MusicVolume = -4000;
+  Main->ApplyMusicVolume();
+  WriteBattle(TwoShips());
+  Main->SetGameState(gsDogfight, true);
+  Main->StartBattle(gsDogfight);
+  Main->FormKeyDown(vk::Space, false, false, false);  // leaves the pre-battle screen
+  ASSERT_EQ(Main->Battle->Phase, bpFighting);
+  Main->Battle->Objects.Find("player2ship")->Crew = 0;
+  for (int t = 0; t < 3; ++t) Main->DXTimerTimer();
+  ASSERT_EQ(Main->Battle->Phase, bpOver);
+  Main->FormKeyDown(vk::Escape, false, false, false);  // back to the set-up
+  EXPECT_EQ(Main->GameState, gsDogfight);
+  for (const std::string& name : Audio.Played()) {
+    EXPECT_NE(name, "MeleeMusic");
+  }
+  EXPECT_TRUE(Audio.Playing().empty()) << Audio.Playing().front();
+}
