@@ -378,7 +378,6 @@ void TMelee::CollisionPass() {
     TGameObject* a = Objects.At(i);
     if (a->Removed || a->Bounced) continue;
     for (int j = i + 1; j < Objects.Count(); ++j) {
-      a = Objects.At(i);
       TGameObject* b = Objects.At(j);
       if (a->Removed || a->Bounced) break;
       if (b->Removed || b->Bounced) continue;

@@ -133,7 +133,11 @@ void TfmMain::FormDestroy() {
   if (Destroyed) return;
   Destroyed = true;
   Guarded([&] { SaveConfig(); });
+  // The screens first, then the battle if one is still on.
   Splash.reset();
+  Dogfight.reset();
+  Options.reset();
+  Selector.reset();
   Battle.reset();
 }
 

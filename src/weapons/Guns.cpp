@@ -84,7 +84,7 @@ struct TPair {
 constexpr TPair SalvoPairs[] = {{1, 2}, {2, 5}, {3, 9}};
 }  // namespace
 
-void TMultiMissile::Fire(uint8_t) {
+void TVolleyGun::FireSixFromTheFlanks(bool fanned) {
   if (!BeginVolley()) return;
   const int r1 = Battle->DisplayWidth(*Owner) / 6;
   const double speed = InheritedSpeed();
@@ -93,26 +93,15 @@ void TMultiMissile::Fire(uint8_t) {
     for (int side : {-1, 1}) {
       double x, y;
       FlankPoint(p.Sixths * r1, side, x, y);
-      Shot(i++, x, y, Owner->Heading + side * p.Fan, speed, SpreadLife(8));
+      Shot(i++, x, y, Owner->Heading + (fanned ? side * p.Fan : 0.0), speed, SpreadLife(8));
     }
   }
   EndVolley();
 }
 
-void TMultiPlasmaNeedles::Fire(uint8_t) {
-  if (!BeginVolley()) return;
-  const int r1 = Battle->DisplayWidth(*Owner) / 6;
-  const double speed = InheritedSpeed();
-  int i = 0;
-  for (const TPair& p : SalvoPairs) {
-    for (int side : {-1, 1}) {
-      double x, y;
-      FlankPoint(p.Sixths * r1, side, x, y);
-      Shot(i++, x, y, Owner->Heading, speed, SpreadLife(8));
-    }
-  }
-  EndVolley();
-}
+void TMultiMissile::Fire(uint8_t) { FireSixFromTheFlanks(true); }
+
+void TMultiPlasmaNeedles::Fire(uint8_t) { FireSixFromTheFlanks(false); }
 
 void T3WayPlasmaNeedles::Fire(uint8_t) {
   if (!BeginVolley()) return;

@@ -32,6 +32,9 @@ protected:
   void AxisPoint(double r, int side, double& x, double& y) const;
   // A shot's life with a random spread: LifeSpan + Random(spread) - spread / 2.
   int SpreadLife(int spread) const;
+  // Six shots from three pairs of points beside the ship (a sixth, two and three sixths of its
+  // width out); with `fanned` each pair turns outwards, the farther pairs more.
+  void FireSixFromTheFlanks(bool fanned);
 };
 
 // Two shots side by side, a quarter of the ship's width off its centre line.
