@@ -1,5 +1,6 @@
 // The three battle screens: the pre-battle screen, the battle view with its two status panels,
 // and the result screen with every ship's roster icon and the salvage.
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -14,6 +15,11 @@
 #include "weapons/Weapon.h"
 
 namespace sw {
+
+namespace {
+// The status bars run from x = 100 (left panel) or x = 700 (right panel) toward the middle.
+constexpr int MaxBarLength = 290;
+}  // namespace
 
 int TMelee::PlayerSide() const {
   const TGameObject* p1 = Objects.Find("player1ship");
@@ -150,8 +156,9 @@ void TMelee::DrawStatusPanel(TGameObject* ship, bool left) {
   if (left) c.TextOut(82, 65, autoText);
   else rightAligned(751 - c.TextWidth(lockText), 65, autoText);
 
+  // One pixel per point, but never past the middle of the screen into the other panel.
   auto bar = [&](double length, int top, int bottom, TColor colour) {
-    int n = Round(length);
+    int n = std::min(Round(length), MaxBarLength);
     if (n <= 0) return;
     c.Brush.Color = colour;
     if (left) c.FillRect({100, top, 100 + n, bottom + 1});

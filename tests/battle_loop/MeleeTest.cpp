@@ -279,3 +279,16 @@ TEST_F(BattleTest, AtTheLowestMusicVolumeNeitherTheBattleNorTheReturnStartsMusic
   }
   EXPECT_TRUE(Audio.Playing().empty()) << Audio.Playing().front();
 }
+
+TEST_F(BattleTest, AHullBarNeverRunsIntoTheOtherPanel) {
+  TMelee& b = Start(TwoShips());
+  TGameObject& s = Ship("player1ship");
+  s.MaxStructure = s.Structure = 600;  // far more hull than the panel has room for
+  TSurface& screen = Main->DXDraw->Surface;
+  screen.Fill(0);
+  b.DrawStatusPanel(&s, true);
+  const uint16_t hull = ColorTo565(0xC1000F);
+  EXPECT_EQ(screen.Get(150, 8), hull);
+  EXPECT_EQ(screen.Get(389, 8), hull);
+  for (int x = 390; x < 800; ++x) ASSERT_NE(screen.Get(x, 8), hull) << x;
+}
