@@ -1,0 +1,197 @@
+#pragma once
+// The running campaign: the whole world of one campaign (locations, fleets, races, classes,
+// story lists, the star date), its loading from the campaign's files, the clock and the
+// world step, and the look-ups the campaign screens use. The model makes no SDL call: what
+// it needs of the game around it (folders, the campaign's image list, sounds, the error
+// report, the sub-screen being shown) comes in through TCampaignEnv.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "campaign/World.h"
+#include "media/Button.h"
+#include "media/ImageList.h"
+#include "media/Surface.h"
+#include "media/WaveList.h"
+
+namespace sw {
+
+struct TCampaignEnv {
+  // Folders of the game root, each with a trailing '/'.
+  std::string DataFolder, GraphicsFolder, SavesFolder, MusicFolder;
+  // The campaign's image list and the sound list; null: no pictures or sounds are loaded
+  // (rule tests and the data check).
+  TDXImageList* Images = nullptr;
+  TDXWaveList* Waves = nullptr;
+  // The back buffer the campaign's buttons draw on; may be null when nothing is drawn.
+  TSurface* Surface = nullptr;
+  // The campaign sub-screen shown by the main window; null: the campaign keeps its own.
+  uint8_t* SubScreen = nullptr;
+  // Reports a data error or another problem the game survives; may be empty.
+  std::function<void(const std::string&)> Report;
+};
+
+// The campaign sub-screens.
+enum TCampaignScreen : uint8_t {
+  csMap = 1,
+  csSystem = 2,
+  csPlanets = 3,
+  csFleets = 4,
+  csPlanetPanel = 5,
+  csFleetPanel = 6,
+  csMoveOrder = 7,
+  csCommunication = 8,
+  csEncounter = 9,
+  csCombat = 10,
+  csLogs = 11,
+  csLogistics = 12,
+  csEvent = 13,
+  csLanding = 14,
+  csMining = 15,
+  csDatabase = 17,
+  csFindAStar = 18,
+  csTrade = 19,
+};
+
+// Map scrolling directions.
+enum TScrollDir { sdLeft, sdRight, sdUp, sdDown };
+
+class TGameMain {
+public:
+  // Loads the campaign of that folder (empty: "tutorial\"), from the save slot folder when it
+  // is set, under that title (empty: "Starwake : Tutorial"), and leaves it on its map with the
+  // clock at speed 1. A campaign without a player's fleet is refused with an EGameError.
+  TGameMain(const TCampaignEnv& env, const std::string& campaignFolder, const std::string& saveFolder,
+            const std::string& title);
+  ~TGameMain();
+
+  TCampaignEnv Env;
+
+  std::string CampaignFolder, SaveFolder, Title;
+  TNamedList<TLocation> Locations;
+  TNamedList<TFleet> Fleets;  // entry 0 is the player's fleet
+  TNamedList<TRaceInfo> Races;  // the campaign's races, then "NONE"
+  TNamedList<TShipInfo> ShipInfos;
+  TNamedList<TWeapInfo> WeaponInfos;
+  TNamedList<TCharacter> Characters;
+  std::vector<std::string> States;
+  TNameValueList Relations;  // race = 0..100
+  TNameValueList Designs;    // class = cost in RUs
+  TNameValueList Logs;       // title = status
+  std::vector<std::string> DbEntries;
+  TNamedList<TDBMiscEnt> MiscEntries;
+  TNamedList<TDBArtEnt> ArtEntries;
+  std::vector<std::string> EventText;
+
+  // The star date counts whole minutes since the calendar's day 0 (30 December 1899), so
+  // world steps come at exact tick counts at every speed.
+  long long StarDateMinutes = 0;
+  long long LastStepMinutes = 0;
+  int Speed = 1;
+  int MapOffsetX = -400, MapOffsetY = -600;
+  int SelectedLocation = -1, SelectedPlanet = -1, SelectedFleet = -1, SelectedShip = -1;
+  int ComRange = 5, ScanRange = 30, SensorRange = 200, InterceptRange = 45;
+  bool CanTrade = false, CanMine = false, CanBuild = false, CanRecycle = false, CanLand = false;
+  bool GameOver = false;
+
+  // The buttons of every campaign screen (each answers in its own sub-screen, 0 = all).
+  std::unique_ptr<TButtonList> Buttons;
+  // The player's fuel as the map saw it at the previous frame (the low-fuel warning).
+  int PreviousFuel = 0;
+  // Every data problem found while loading, as "FILE:SECTION:KEY: message".
+  std::vector<std::string> Problems;
+
+  // ---- The star date ----
+  double StarDateDays() const { return static_cast<double>(StarDateMinutes) / 1440.0; }
+  struct TDateParts {
+    int Day, Month, Year, Hour, Minute;
+  };
+  TDateParts StarDateParts() const;
+  // Minutes since day 0 of a calendar date (Gregorian).
+  static long long DateToMinutes(int day, int month, int year);
+
+  // ---- Look-ups ----
+  TFleet* PlayerFleet() const { return Fleets.At(0); }
+  TLocation* FindLocation(const std::string& name) const { return Locations.Find(name); }
+  TFleet* FindFleet(const std::string& name) const { return Fleets.Find(name); }
+  TRaceInfo* FindRace(const std::string& key) const { return Races.Find(key); }
+  TShipInfo* FindShipInfo(const std::string& key) const { return ShipInfos.Find(key); }
+  TWeapInfo* FindWeapInfo(const std::string& key) const { return WeaponInfos.Find(key); }
+  TCharacter* FindCharacter(const std::string& name) const { return Characters.Find(name); }
+  // The last entry of the fleet whose class is that key, -1 when none.
+  static int LastShipOfClass(const TFleet& fleet, const std::string& shipClass);
+  // The index of the location whose fleet list holds the fleet's name, -1 when none.
+  int WhereIsFleet(const std::string& fleetName) const;
+  // The fleet's speed: its slowest class's MAX_SPEED rounded, at least 1, plus WarpMod; 999
+  // plus WarpMod without ships.
+  int FleetSpeed(const TFleet& fleet) const;
+  // The race's attitude toward the player, 0..100; a race not listed reads as neutral (50).
+  int Relation(const std::string& race) const;
+  // True when the map point lies closer to the player's fleet than the range.
+  bool WithinRange(int x, int y, int range) const;
+  // The race's colour, or the "NONE" race's when the key is unknown.
+  TColor RaceColor(const std::string& race) const;
+
+  // ---- The map ----
+  // One step of 10 in a direction, clamped to -954..0 and -600..0.
+  void ScrollMap(TScrollDir dir);
+  void ClampMapOffset();
+  // Centres the view on a location (clamped).
+  void CenterOn(int locationIndex);
+  // The first location whose marker box strictly contains the screen point and that is a star
+  // system, known, or a fleet location; -1 when none.
+  int LocationUnderPointer(int screenX, int screenY) const;
+
+  // ---- Fleets in open space ----
+  // Appends a fleet location for a fleet in open space, at its position.
+  TLocation* MakeFleetLocation(TFleet& fleet);
+  // Removes a location (a fleet location, or any) keeping the selections on the same objects.
+  void RemoveLocation(int index);
+  // Removes a fleet from the world (never the player's): its name leaves every location's
+  // fleet list, its fleet location goes, destinations naming it are cleared, and the
+  // selections keep pointing at the same objects (the player's when theirs went).
+  void RemoveFleet(int fleetIndex);
+
+  // ---- The clock ----
+  // The main window's frame update while the campaign is live: (trigger checks,) the clock,
+  // and the world step when due. Ghost mode keeps patrols from locking on.
+  void FrameUpdate(bool ghostMode);
+  // Sets the clock speed and shows it on the speed buttons.
+  void SetSpeed(int speed);
+  void WorldStep(bool ghostMode);
+  void Discovery();
+  void Departures();
+  void FlightAndArrivals();
+  void HostileCheck();
+  void PatrolOrders(bool ghostMode);
+  void TraderOrders();
+  void SpawnPatrols();
+
+  // ---- Sub-screens ----
+  uint8_t SubScreen() const { return Env.SubScreen ? *Env.SubScreen : OwnSubScreen; }
+  void ShowScreen(uint8_t subScreen);
+
+  // Reports a data problem (kept in Problems and handed to the error report).
+  void DataError(const std::string& file, const std::string& section, const std::string& key,
+                 const std::string& message);
+  void PlaySound(const std::string& name);
+
+  // Files of the campaign: the world files come from the save slot when one is set.
+  std::string CampaignDataFolder() const;
+  std::string WorldFile(const std::string& name) const;
+
+private:
+  void Create();
+  // The campaign's pictures and buttons, the races' small pictures, the music
+  // (CampaignMedia.cpp; nothing without an image or sound list).
+  void LoadScreenMedia();
+  void LoadRacePicture(const std::string& raceKey, const TRaceInfo& race);
+  void LoadMusic();
+  void CreateButtons();
+
+  uint8_t OwnSubScreen = csMap;
+};
+
+}  // namespace sw
