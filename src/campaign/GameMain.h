@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,8 @@ enum TCampaignScreen : uint8_t {
   csTrade = 19,
 };
 
-// Map scrolling directions.
+// Map scrolling directions: the way the view moves over the map. Left shows what lies to the
+// left (MapOffsetX + 10), right MapOffsetX - 10, up MapOffsetY + 10, down MapOffsetY - 10.
 enum TScrollDir { sdLeft, sdRight, sdUp, sdDown };
 
 class TGameMain {
@@ -133,6 +135,10 @@ public:
   bool WithinRange(int x, int y, int range) const;
   // The race's colour, or the "NONE" race's when the key is unknown.
   TColor RaceColor(const std::string& race) const;
+  // The index of the fleet location that carries the fleet, -1 when it is at a location.
+  int FleetLocationOf(const std::string& fleetName) const;
+  // The location the player's fleet is at (its system, or its fleet location), -1 when none.
+  int PlayerLocation() const;
 
   // ---- The map ----
   // One step of 10 in a direction, clamped to -954..0 and -600..0.
@@ -168,6 +174,10 @@ public:
   void PatrolOrders(bool ghostMode);
   void TraderOrders();
   void SpawnPatrols();
+  // Marks a location known; a wormhole also makes its other end known.
+  void MakeKnown(TLocation& location);
+  // On the map: "fuellow" once each time the player's fuel falls below a fifth of its capacity.
+  void CheckFuelWarning();
 
   // ---- Sub-screens ----
   uint8_t SubScreen() const { return Env.SubScreen ? *Env.SubScreen : OwnSubScreen; }
@@ -176,7 +186,10 @@ public:
   // Reports a data problem (kept in Problems and handed to the error report).
   void DataError(const std::string& file, const std::string& section, const std::string& key,
                  const std::string& message);
+  // Plays a sound of the sound list; a missing one is reported once and the game goes on.
   void PlaySound(const std::string& name);
+  // A path below the game root written from the root ("data/tutorial/map.adf").
+  std::string RootRelative(const std::string& path) const;
 
   // Files of the campaign: the world files come from the save slot when one is set.
   std::string CampaignDataFolder() const;
@@ -192,6 +205,10 @@ private:
   void CreateButtons();
 
   uint8_t OwnSubScreen = csMap;
+  // Problems that would repeat every step (a missing sound, a patrol craft the campaign
+  // lacks) are reported once.
+  std::set<std::string> ReportedOnce;
+  void ReportOnce(const std::string& message);
 };
 
 }  // namespace sw

@@ -1,0 +1,86 @@
+#include "campaign/CampaignCheck.h"
+
+#include "battle/ShipRoster.h"
+#include "campaign/GameMain.h"
+#include "campaign/SafeNames.h"
+#include "core/Adf.h"
+#include "core/Errors.h"
+#include "core/Paths.h"
+#include "core/Text.h"
+
+namespace sw {
+
+namespace {
+
+std::string Relative(const TGameFolders& f, const std::string& path) {
+  return path.rfind(f.Root, 0) == 0 ? path.substr(f.Root.size()) : path;
+}
+
+}  // namespace
+
+std::vector<std::string> CheckCampaignFolder(const std::string& root, const std::string& campaignFolder) {
+  const TGameFolders f = TGameFolders::FromRoot(root);
+  TCampaignEnv env;
+  env.DataFolder = f.Data;
+  env.GraphicsFolder = f.Graphics;
+  env.SavesFolder = f.Root + "saves/";
+  env.MusicFolder = f.Music;
+  std::vector<std::string> lines;
+  auto problem = [&](const std::string& file, const std::string& section, const std::string& key,
+                     const std::string& message) {
+    lines.push_back(Relative(f, file) + ":" + section + ":" + key + ": " + message);
+  };
+
+  const std::string folder = NormalizeSlashes(f.Data + campaignFolder + "/");
+  const std::string map = ResolvePath(folder + "map.adf");
+  const std::string prefixMap = ResolvePath(folder + "prefixmap.adf");
+  if (!FileExists(map)) problem(map, "", "", "the campaign has no map file");
+  if (!FileExists(prefixMap)) problem(prefixMap, "", "", "the campaign lists no ship classes, weapons or races");
+
+  std::unique_ptr<TGameMain> game;
+  try {
+    game = std::make_unique<TGameMain>(env, campaignFolder, "", "");
+  } catch (const EGameError& e) {
+    problem(map, "FLEET1", "", e.what());
+    return lines;
+  }
+  lines.insert(lines.end(), game->Problems.begin(), game->Problems.end());
+
+  // Patrol settings: a race of the campaign per section, and names and commanders for its patrols.
+  const std::string campRace = ResolvePath(folder + "camp_race.adf");
+  for (const auto& section : AdfReadSections(campRace))
+    if (!game->FindRace(section)) problem(campRace, section, "", "race \"" + section + "\" is not in the campaign");
+  const std::string randomChars = ResolvePath(folder + "random_chars.adf");
+  for (int i = 0; i < game->Races.Count(); ++i) {
+    const TRaceInfo& race = *game->Races.At(i);
+    const std::string& key = game->Races.NameAt(i);
+    if (race.MinPatrolers <= 0) continue;
+    if (Trim(race.PatName).empty()) problem(campRace, key, "PAT_NAME", "the race spawns patrols but has no patrol name");
+    const int chars = AdfReadInteger(randomChars, key, "CHARS", 0);
+    if (chars <= 0) problem(randomChars, key, "CHARS", "the race spawns patrols but has no commanders for them");
+    for (int n = 1; n <= chars && n <= 10000; ++n)
+      if (Trim(AdfReadString(randomChars, key, "CHAR" + std::to_string(n), "")).empty())
+        problem(randomChars, key, "CHAR" + std::to_string(n), "the commander is missing");
+  }
+  // The player's fleet has to be able to fly.
+  if (game->PlayerFleet()->Ships.Count() == 0)
+    problem(map, "FLEET1", "TOTAL_SHIPS", "the player's fleet has no ships");
+  return lines;
+}
+
+std::vector<std::string> CheckCampaigns(const std::string& root) {
+  const TGameFolders f = TGameFolders::FromRoot(root);
+  const std::string index = ResolvePath(f.Data + "campaigns.adf");
+  std::vector<std::string> lines;
+  for (const auto& section : AdfReadSections(index)) {
+    const std::string folder = Trim(AdfReadString(index, section, "FOLDER", ""));
+    if (folder.empty() || !IsSafeDataName(folder)) {
+      lines.push_back(Relative(f, index) + ":" + section + ":FOLDER: \"" + folder + "\" is not a folder below data");
+      continue;
+    }
+    for (auto& line : CheckCampaignFolder(root, folder)) lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+}  // namespace sw
