@@ -13,17 +13,33 @@ namespace sw {
 
 // ---- TAdfDocument ----
 
-void TAdfDocument::Parse(const std::string& text) {
+void TAdfDocument::Parse(const std::string& input) {
   SectionList.clear();
+  Lines.clear();
+  // Editors on Windows often start a UTF-8 file with a byte-order mark; it is not part of the
+  // first line.
+  static const std::string Bom = "\xEF\xBB\xBF";
+  ByteOrderMark = input.compare(0, Bom.size(), Bom) == 0;
+  const std::string_view text = std::string_view(input).substr(ByteOrderMark ? Bom.size() : 0);
+  const size_t firstBreak = text.find('\n');
+  WindowsLineEnds = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
+
   TSection* current = nullptr;
+  bool inFirstBlock = false;
+  std::string currentName;
   size_t pos = 0;
-  while (pos <= text.size()) {
+  while (pos < text.size()) {
     size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    std::string line = Trim(std::string_view(text).substr(pos, end - pos));
+    if (end == std::string_view::npos) end = text.size();
+    TLine raw;
+    raw.Text = std::string(text.substr(pos, end - pos));
+    raw.Section = currentName;
+    raw.InSection = current != nullptr;
     pos = end + 1;
+    const int lineIndex = static_cast<int>(Lines.size());
+    std::string line = Trim(raw.Text);
     if (line.empty() || line[0] == ';') {
-      if (end == text.size()) break;
+      Lines.push_back(std::move(raw));
       continue;
     }
     if (line[0] == '[') {
@@ -31,31 +47,77 @@ void TAdfDocument::Parse(const std::string& text) {
       std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
       // A repeated section adds to the first one of its name.
       current = FindSection(name);
+      inFirstBlock = !current;
       if (!current) {
-        SectionList.push_back({name, {}});
+        SectionList.push_back({name, {}, lineIndex});
         current = &SectionList.back();
       }
+      currentName = name;
+      raw.Section = name;
+      raw.InSection = true;
     } else if (current) {
       size_t eq = line.find('=');
       std::string key = Trim(line.substr(0, eq));
       std::string value = eq == std::string::npos ? std::string() : Trim(line.substr(eq + 1));
-      if (key.empty()) continue;
-      if (value.size() > AdfMaxValue) value.resize(AdfMaxValue);
-      bool seen = false;
-      for (const auto& e : current->Entries)
-        if (SameText(e.Key, key)) seen = true;
-      if (!seen) current->Entries.push_back({key, value});
+      if (!key.empty()) {
+        raw.Key = key;
+        if (value.size() > AdfMaxValue) value.resize(AdfMaxValue);
+        bool seen = false;
+        for (const auto& e : current->Entries)
+          if (SameText(e.Key, key)) seen = true;
+        if (!seen) current->Entries.push_back({key, value, lineIndex, false});
+        // Keys added later go after the last key of the section's first block.
+        if (inFirstBlock) current->InsertAfter = lineIndex;
+      }
     }
-    if (end == text.size()) break;
+    Lines.push_back(std::move(raw));
   }
 }
 
 std::string TAdfDocument::Serialize() const {
-  std::string out;
-  for (size_t i = 0; i < SectionList.size(); ++i) {
-    if (i) out += "\n";
-    out += "[" + SectionList[i].Name + "]\n";
-    for (const auto& e : SectionList[i].Entries) out += e.Key + "=" + e.Value + "\n";
+  const char* eol = WindowsLineEnds ? "\r\n" : "\n";
+  std::string out = ByteOrderMark ? "\xEF\xBB\xBF" : "";
+  // Which file line holds which value, and which added keys follow which line.
+  std::vector<const TEntry*> valueAt(Lines.size(), nullptr);
+  std::vector<std::vector<const TSection*>> addedAfter(Lines.size());
+  for (const auto& s : SectionList) {
+    for (const auto& e : s.Entries)
+      if (e.Line >= 0) valueAt[static_cast<size_t>(e.Line)] = &e;
+    if (s.InsertAfter >= 0) addedAfter[static_cast<size_t>(s.InsertAfter)].push_back(&s);
+  }
+  bool lastBlank = true;
+  auto emit = [&](const std::string& line) {
+    out += line;
+    out += '\n';
+    lastBlank = Trim(line).empty();
+  };
+  auto generated = [&](const std::string& line) {
+    out += line;
+    out += eol;
+    lastBlank = Trim(line).empty();
+  };
+  for (size_t i = 0; i < Lines.size(); ++i) {
+    const TLine& line = Lines[i];
+    if (!line.Dropped) {
+      const TEntry* e = valueAt[i];
+      if (e && e->Changed) {
+        // A changed value keeps the line's own ending.
+        bool cr = !line.Text.empty() && line.Text.back() == '\r';
+        emit(e->Key + "=" + e->Value + (cr ? "\r" : ""));
+      } else {
+        emit(line.Text);
+      }
+    }
+    for (const TSection* s : addedAfter[i])
+      for (const auto& e : s->Entries)
+        if (e.Line < 0) generated(e.Key + "=" + e.Value);
+  }
+  // Sections that were not in the file come last, each after a blank line.
+  for (const auto& s : SectionList) {
+    if (s.InsertAfter >= 0) continue;
+    if (!lastBlank) generated("");
+    generated("[" + s.Name + "]");
+    for (const auto& e : s.Entries) generated(e.Key + "=" + e.Value);
   }
   return out;
 }
@@ -111,13 +173,19 @@ void TAdfDocument::Set(const std::string& section, const std::string& key, const
     if (c != '\n' && c != '\r') clean += c;
   for (auto& e : s->Entries)
     if (SameText(e.Key, key)) {
-      e.Value = clean;
+      if (e.Value != clean) {
+        e.Value = clean;
+        e.Changed = true;
+      }
       return;
     }
-  s->Entries.push_back({key, clean});
+  s->Entries.push_back({key, clean, -1, true});
 }
 
 void TAdfDocument::EraseKey(const std::string& section, const std::string& key) {
+  // Every line of the key goes, repeats included, so that none of them is read in its place.
+  for (auto& line : Lines)
+    if (!line.Key.empty() && SameText(line.Section, section) && SameText(line.Key, key)) line.Dropped = true;
   if (TSection* s = FindSection(section))
     for (size_t i = 0; i < s->Entries.size(); ++i)
       if (SameText(s->Entries[i].Key, key)) {
@@ -127,6 +195,8 @@ void TAdfDocument::EraseKey(const std::string& section, const std::string& key) 
 }
 
 void TAdfDocument::EraseSection(const std::string& section) {
+  for (auto& line : Lines)
+    if (line.InSection && SameText(line.Section, section)) line.Dropped = true;
   for (size_t i = 0; i < SectionList.size(); ++i)
     if (SameText(SectionList[i].Name, section)) {
       SectionList.erase(SectionList.begin() + static_cast<long>(i));
@@ -183,7 +253,14 @@ const TAdfDocument& Load(const std::string& file) {
 
 void Store(const std::string& file, const TAdfDocument& doc, bool sync) {
   std::string path = ResolvePath(file);
+  // A file its owner made read-only is left alone, even where the folder would let the
+  // rename replace it; a file that is replaced keeps its permissions.
+  struct stat st;
+  const bool existed = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (existed && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+    throw EGameError(Format("Unable to write to %s", file));
   if (!AtomicWriteFile(path, doc.Serialize(), sync)) throw EGameError(Format("Unable to write to %s", file));
+  if (existed) ::chmod(path.c_str(), st.st_mode & 07777);
   Cache().erase(path);
 }
 

@@ -13,7 +13,11 @@ namespace sw {
 
 constexpr size_t AdfMaxValue = 2047;
 
-// One parsed ADF file, kept in memory.
+// One parsed ADF file, kept in memory. The file's own lines are kept too, so writing it back
+// changes only the lines of the values that were set or erased: comments, blank lines, keys
+// the game does not know, repeated keys, the order of everything and the line endings stay as
+// the author wrote them. A UTF-8 byte-order mark in front of the first line is skipped when
+// reading and written back.
 class TAdfDocument {
 public:
   void Parse(const std::string& text);
@@ -33,14 +37,28 @@ public:
 private:
   struct TEntry {
     std::string Key, Value;
+    int Line = -1;         // the file line that holds it, -1 when it was added
+    bool Changed = false;  // set to another value than the file holds
   };
   struct TSection {
     std::string Name;
     std::vector<TEntry> Entries;
+    int InsertAfter = -1;  // added keys go after this file line; -1 for a section that was added
+  };
+  // A line of the file as it was read.
+  struct TLine {
+    std::string Text;     // without its line break (a '\r' of a Windows line ending stays)
+    std::string Section;     // the section it lies in (its header included)
+    std::string Key;         // the key of a key line, else empty
+    bool InSection = false;  // false for the lines before the first header
+    bool Dropped = false;    // its key or section was erased
   };
   const TSection* FindSection(const std::string& name) const;
   TSection* FindSection(const std::string& name);
   std::vector<TSection> SectionList;
+  std::vector<TLine> Lines;
+  bool ByteOrderMark = false;
+  bool WindowsLineEnds = false;
 };
 
 std::string AdfReadString(const std::string& file, const std::string& section, const std::string& key,
@@ -55,7 +73,8 @@ std::vector<std::string> AdfReadKeys(const std::string& file, const std::string&
 
 // Writes create the file and the section as needed; a write that fails raises
 // "Unable to write to %s" with the file name. The file is replaced whole (temporary file and
-// rename), so a failed write never leaves half a file.
+// rename), so a failed write never leaves half a file; a file without any write permission
+// (made read-only by its owner) is never replaced, and the write fails the same way.
 void AdfWriteString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& value);
 void AdfWriteInteger(const std::string& file, const std::string& section, const std::string& key, int value);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <random>
@@ -11,6 +12,12 @@
 using namespace sw;
 
 namespace {
+
+std::string ReadText(const std::string& path) {
+  std::string text;
+  ReadWholeFile(path, text);
+  return text;
+}
 
 std::string WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
@@ -141,6 +148,76 @@ TEST_F(AdfFile, WindowsLineEndingsAndCommentsAreHandled) {
   EXPECT_EQ(AdfReadKeys(f, "S").size(), 1u);
 }
 
+TEST_F(AdfFile, RewritingKeepsEveryLineThatWasNotChanged) {
+  // As a player's editor saves it: a byte-order mark, Windows line endings, comments, blank
+  // lines, keys the game does not know, a repeated key and a section given twice.
+  const std::string bom = "\xEF\xBB\xBF";
+  std::string f = File(bom +
+                       "[MISC]\r\n"
+                       "; my settings\r\n"
+                       "GAME_SPEED = 25\r\n"
+                       "SFX_VOLUME=-400\r\n"
+                       "MY_NOTE=keep me\r\n"
+                       "\r\n"
+                       "; keys\r\n"
+                       "[PLAYER1]\r\n"
+                       "THRUST=87\r\n"
+                       "THRUST=12\r\n"
+                       "[misc]\r\n"
+                       "GAMMA=1000\r\n");
+  // The first section is read although the file starts with the mark.
+  EXPECT_EQ(AdfReadSections(f), (std::vector<std::string>{"MISC", "PLAYER1"}));
+  EXPECT_EQ(AdfReadInteger(f, "MISC", "GAME_SPEED", 0), 25);
+  EXPECT_EQ(AdfReadInteger(f, "MISC", "GAMMA", 0), 1000);
+
+  TAdfBatch batch(f);
+  batch.WriteInteger("MISC", "GAME_SPEED", 25);   // the same value: the line stays as written
+  batch.WriteInteger("MISC", "SFX_VOLUME", -800);  // changed in place
+  batch.WriteInteger("MISC", "GAMMA", 2000);       // changed in the section's second block
+  batch.WriteBool("MISC", "DRAW_POINTERS", false); // new: after the section's last key
+  batch.WriteInteger("PLAYER2", "LOCK", 75);       // new section: at the end
+  batch.Commit(true);
+  EXPECT_EQ(ReadText(f), bom +
+                                     "[MISC]\r\n"
+                                     "; my settings\r\n"
+                                     "GAME_SPEED = 25\r\n"
+                                     "SFX_VOLUME=-800\r\n"
+                                     "MY_NOTE=keep me\r\n"
+                                     "DRAW_POINTERS=0\r\n"
+                                     "\r\n"
+                                     "; keys\r\n"
+                                     "[PLAYER1]\r\n"
+                                     "THRUST=87\r\n"
+                                     "THRUST=12\r\n"
+                                     "[misc]\r\n"
+                                     "GAMMA=2000\r\n"
+                                     "\r\n"
+                                     "[PLAYER2]\r\n"
+                                     "LOCK=75\r\n");
+
+  // Erasing a key takes its repeats along, so none of them is read in its place.
+  TAdfDocument doc;
+  doc.Parse("; head\n[A]\nk=1\nk=2\nj=3\n\n[B]\nx=1\n; about B\n[C]\ny=2\n");
+  doc.EraseKey("a", "K");
+  doc.EraseSection("b");
+  doc.Set("A", "k", "9");
+  EXPECT_EQ(doc.Serialize(), "; head\n[A]\nj=3\nk=9\n\n[C]\ny=2\n");
+}
+
+TEST_F(AdfFile, AReadOnlyFileIsNotReplaced) {
+  std::string f = File("[MISC]\nGAMMA=1\n");
+  ::chmod(f.c_str(), 0444);
+  EXPECT_THROW(AdfWriteInteger(f, "MISC", "GAMMA", 2), EGameError);
+  EXPECT_EQ(ReadText(f), "[MISC]\nGAMMA=1\n");
+  // A file that may be written keeps its permissions when it is replaced.
+  ::chmod(f.c_str(), 0600);
+  AdfWriteInteger(f, "MISC", "GAMMA", 3);
+  struct stat st;
+  ASSERT_EQ(::stat(f.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(AdfReadInteger(f, "MISC", "GAMMA", 0), 3);
+}
+
 TEST(AdfRobustness, RandomAndTruncatedBytesNeverCrash) {
   std::mt19937 gen(1234);
   const std::string sample = "[SHIP]\nTURN_RATE=5\nWEAPON1=GUN\n[W]\nx=$1F\n";
@@ -158,6 +235,10 @@ TEST(AdfRobustness, RandomAndTruncatedBytesNeverCrash) {
     doc.Parse(bytes);
     for (const auto& s : doc.Sections())
       for (const auto& k : doc.Keys(s)) ASSERT_NE(doc.Find(s, k), nullptr);
+    // Written back unchanged, the file is the same text (with a final line break).
+    std::string expect = bytes;
+    if (!expect.empty() && expect.back() != '\n') expect += '\n';
+    ASSERT_EQ(doc.Serialize(), expect);
     // What is written back reads the same.
     TAdfDocument again;
     again.Parse(doc.Serialize());
