@@ -11,7 +11,7 @@ namespace sw {
 
 void TfmMain::LoadConfig() {
   const std::string file = ConfigFile();
-  DXTimer.Interval = std::max(0, AdfReadInteger(file, "MISC", "GAME_SPEED", 30));
+  DXTimer.Interval = std::clamp(AdfReadInteger(file, "MISC", "GAME_SPEED", 30), 0, TOptions::SlowestInterval);
   SfxVolume = AdfReadInteger(file, "MISC", "SFX_VOLUME", 0);
   MusicVolume = AdfReadInteger(file, "MISC", "MUSIC_VOLUME", 0);
   GammaOffset = std::clamp(AdfReadInteger(file, "MISC", "GAMMA", 0), -GammaOffsetLimit, GammaOffsetLimit);

@@ -80,13 +80,7 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
   }
 }
 
-// ---- What the key handler asks of screens that are not in the game yet ----
-// Each of these is a hook the campaign, the battle or the options screen fills in when it
-// arrives; until then they do nothing (and there is never a battle).
-
-// The campaign's own keys (cheats, map overlays, the log and find-a-star panels, letter
-// hotkeys). True when the key was used up and nothing else may happen with it.
-bool TfmMain::CampaignKeyDown(int key, bool shift, bool ctrl, bool alt) { return false; }
+// ---- What the key handler asks of the options screen ----
 
 // The options screen offers the buttons that make sense for the state it was opened from.
 void TfmMain::PrepareOptionsFor(uint8_t state) {

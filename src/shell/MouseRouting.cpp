@@ -4,7 +4,9 @@
 // Screens only draw and hit-test; what their buttons do is decided here.
 #include <algorithm>
 
+#include "core/Errors.h"
 #include "media/Input.h"
+#include "campaign/screens/CampaignRouting.h"
 #include "shell/fmMain.h"
 
 namespace sw {
@@ -18,6 +20,11 @@ constexpr int LeftButton = 1;
 void TfmMain::DXDrawMouseDown(int button, int x, int y) {
   MouseMove(x, y);
   Guarded([&] {
+    // The campaign takes every button (a right click cancels a move order).
+    if (GameState == gsCampaign) {
+      if (Campaign) CampaignMouseDown(*Campaign, *this, button, x, y);
+      return;
+    }
     if (button != LeftButton) return;  // only the left button acts
     switch (GameState) {
       case gsSelector:
@@ -47,6 +54,9 @@ void TfmMain::PlayClick() {
 }
 
 void TfmMain::OpenSelector(uint8_t mode) {
+  // The selector could not be built (its picture is missing): the click is reported and the
+  // player stays where he is.
+  if (!Selector) throw EGameError("The selector screen could not be loaded");
   Selector->SetMode(mode);
   SetGameState(gsSelector, false);
 }
@@ -68,8 +78,18 @@ void TfmMain::RouteSelector(const std::string& key) {
       default: break;  // the add-on list is left through continue only
     }
   } else if (key == "cont_but") {
-    // Starting, loading and saving a campaign belong to the campaign's own routing.
-    if (mode == smAddOns) SetGameState(gsDogfight, false);
+    if (mode == smAddOns) {
+      SetGameState(gsDogfight, false);
+    } else if (mode == smNewCampaign) {
+      // The selected campaign replaces the running one; one that cannot be loaded is reported
+      // and the player stays on the selector.
+      const TListItem* entry = Selector->SelectedEntry();
+      if (entry && StartCampaign(entry->Folder, "", entry->Title)) {
+        SetGameState(gsCampaign, false);
+        CampaignSubScreen = csMap;
+      }
+    }
+    // Loading and saving a campaign arrive with the saved games.
   }
 }
 
@@ -125,7 +145,7 @@ void TfmMain::RouteOptions(const std::string& key) {
   } else if (key == "op7") {
     DXTimer.Interval = 30;
   } else if (key == "ar7_r") {
-    DXTimer.Interval += 1;
+    DXTimer.Interval = std::min(TOptions::SlowestInterval, DXTimer.Interval + 1);
   } else if (key == "ar7_l") {
     DXTimer.Interval = std::max(0, DXTimer.Interval - 1);
   } else if (key == "op8" || key == "ar8_r" || key == "ar8_l") {
@@ -137,8 +157,11 @@ void TfmMain::RouteOptions(const std::string& key) {
     StopMusic("MeleeMusic");
   } else if (key == "op10") {
     if (!available) return;
-    // A battle left for the menu is given up: nothing of it is kept or written.
+    // A battle left for the menu is given up: nothing of it is kept or written. Until the fade
+    // reaches the menu the options screen stays live, and going back from it (Escape or the
+    // back button) must lead to the menu, never to the battle state without a battle.
     Battle.reset();
+    if (OptionsReturnState == gsBattle) OptionsReturnState = gsMenu;
     SetGameState(gsMenu, false);
     StopMusic("LoopMusic");
     StopMusic("MeleeMusic");

@@ -1,6 +1,7 @@
 #include "shell/fmMain.h"
 
 #include <algorithm>
+#include <chrono>
 #include <iostream>
 
 #include "ai/ComputerPilot.h"
@@ -89,6 +90,10 @@ void TfmMain::LoadBuiltinImages() {
 }
 
 void TfmMain::LoadStartupLists() {
+  // A picture asked for by name but not loaded is shown once on the error line, not on every
+  // frame that asks for it; the screen draws on without it.
+  for (TDXImageList* list : {DXImageListMain.get(), DXImageListDF.get(), DXImageListM.get(), DXImageListMG.get()})
+    list->OnMissing = [this](const std::string& message) { ReportError(message); };
   // The planet sheet: 5 rows by 5 columns of 40 x 40.
   Guarded([&] { DXImageListMG->CutSheet("planet", GraphicsFolder + "planets.img", 40, 40, 5, 5); });
   // Animations: one sheet per section.
@@ -123,6 +128,8 @@ void TfmMain::DXDrawInitializeSurface() {
   Guarded([&] { Options = std::make_unique<TOptions>(); });
   Guarded([&] { Selector = std::make_unique<TSelector>(); });
   GhostMode = false;
+  // The tutorial campaign; one that cannot be loaded is reported and the front end still works.
+  StartCampaign("", "", "");
   SavedGammaRamp = DXDraw->GetGammaRamp();
   SetGameState(gsSplash, true);
   Guarded([&] { LoadConfig(); });
@@ -138,6 +145,7 @@ void TfmMain::FormDestroy() {
   Dogfight.reset();
   Options.reset();
   Selector.reset();
+  Campaign.reset();
   Battle.reset();
 }
 
@@ -229,6 +237,11 @@ void TfmMain::ApplyMusicVolume() {
 
 void TfmMain::DXTimerTimer() {
   ++TickCount;
+  if (GameState == gsCampaign && Campaign) {
+    auto start = std::chrono::steady_clock::now();
+    Guarded([&] { Campaign->FrameUpdate(GhostMode); });
+    UpdateMicros += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+  }
   Guarded([&] {
     RunFade();
     if (!DXDraw->CanDraw()) return;
@@ -256,6 +269,36 @@ void TfmMain::DrawErrorLine() {
     canvas.TextOut(6, 583, ErrorLine);
   } catch (const std::exception&) {
     // No font to write with: the message is still on stderr.
+  }
+}
+
+TCampaignEnv TfmMain::CampaignEnv() {
+  TCampaignEnv env;
+  env.DataFolder = DataFolder;
+  env.GraphicsFolder = GraphicsFolder;
+  env.SavesFolder = SavesFolder;
+  env.MusicFolder = MusicFolder;
+  env.Images = DXImageListMG.get();
+  env.Waves = DXWaveList.get();
+  env.Surface = &DXDraw->Surface;
+  env.SubScreen = &CampaignSubScreen;
+  env.Report = [this](const std::string& message) { ReportError(message); };
+  return env;
+}
+
+bool TfmMain::StartCampaign(const std::string& folder, const std::string& saveFolder, const std::string& title) {
+  // The sub-screen belongs to the running campaign: a campaign that is refused leaves it as it was.
+  const uint8_t subScreen = CampaignSubScreen;
+  try {
+    auto campaign = std::make_unique<TGameMain>(CampaignEnv(), folder, saveFolder, title);
+    Campaign = std::move(campaign);
+    CampaignSubScreen = csMap;
+    ApplyMusicVolume();
+    return true;
+  } catch (const std::exception& e) {
+    CampaignSubScreen = subScreen;
+    ReportError(e.what());
+    return false;
   }
 }
 

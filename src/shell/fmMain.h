@@ -9,6 +9,7 @@
 #include "media/Audio.h"
 #include "media/MainWindow.h"
 #include "battle/Melee.h"
+#include "campaign/GameMain.h"
 #include "screens/Dogfight.h"
 #include "screens/Options.h"
 #include "screens/Selector.h"
@@ -82,6 +83,14 @@ public:
   std::unique_ptr<TSelector> Selector;
   // The battle, from its start until its result screen is left.
   std::unique_ptr<TMelee> Battle;
+  // The campaign: the tutorial from start-up, replaced whenever a campaign is started.
+  std::unique_ptr<TGameMain> Campaign;
+
+  // Replaces the running campaign by the one of that folder (and save slot) under that title.
+  // A campaign that cannot be loaded is reported and the running one is kept; false then.
+  bool StartCampaign(const std::string& folder, const std::string& saveFolder, const std::string& title);
+  // What a campaign needs of the main window.
+  TCampaignEnv CampaignEnv();
   // Flies the computer's ships in every battle started from here.
   TComputerPilot ComputerPilot;
 
@@ -98,6 +107,9 @@ private:
   void DrawLiveScreen();
   // The battle state: the pre-battle screen, the result screen, or one step and the battle view.
   void DrawBattleState();
+  // The campaign state: edge scrolling, the map, its overlays, the side menu and the open
+  // campaign screen.
+  void DrawCampaignState();
   void DrawErrorLine();
   void PlayMusic(const std::string& name);
   void StopMusic(const std::string& name);

@@ -10,6 +10,7 @@
 #include "app/headless/Script.h"
 #include "app/headless/Summary.h"
 #include "battle/DataCheck.h"
+#include "core/Adf.h"
 #include "core/Errors.h"
 #include "core/Numbers.h"
 #include "core/Paths.h"
@@ -68,6 +69,8 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       if (!(v = need(i))) return false;
       o.Battle = true;
       o.BattleFile = v;
+    } else if (a == "--campaign") {
+      o.Campaign = true;
     } else if (a == "--check-data") {
       o.CheckData = true;
     } else if (a == "--duel") {
@@ -173,6 +176,14 @@ int RunHeadless(const TRunOptions& o) {
       } catch (const std::exception& e) {
         main.ReportError(e.what());
       }
+    }
+    if (o.Campaign) {
+      // The first campaign of the index, live from the first tick.
+      const std::string index = ResolvePath(root + "data/campaigns.adf");
+      const auto sections = AdfReadSections(index);
+      const std::string folder = sections.empty() ? "" : AdfReadString(index, sections.front(), "FOLDER", "");
+      const std::string title = sections.empty() ? "" : AdfReadString(index, sections.front(), "TITLE", "");
+      if (main.StartCampaign(folder, "", title)) main.SetGameState(gsCampaign, true);
     }
     // The benchmark battle runs 3000 frames unless told otherwise.
     const long long ticks = o.Bench && o.Battle && !o.TicksGiven ? 3000 : o.Ticks;

@@ -22,6 +22,8 @@ struct TRunOptions {
   bool Battle = false;
   std::string BattleFile;
   bool CheckData = false;
+  // Start live in the first campaign of the campaign index, as the selector's continue does.
+  bool Campaign = false;
   // The balance tool: computer-flown duels between two classes, or every pair of classes.
   std::vector<std::string> Duel;  // the two classes of --duel
   bool Matrix = false;

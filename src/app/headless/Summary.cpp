@@ -1,5 +1,6 @@
 #include "app/headless/Summary.h"
 
+#include "app/headless/CampaignSummary.h"
 #include "media/Controls.h"
 #include "media/headless/HeadlessAudio.h"
 #include "shell/fmMain.h"
@@ -117,7 +118,7 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
     j["selector"] = {{"mode", s.Mode}, {"selected", s.Selected}, {"scroll_offset", s.ScrollOffset}, {"entries", titles}};
   }
   j["battle"] = m.Battle ? BattleSummary(*m.Battle) : nlohmann::json(nullptr);
-  j["campaign"] = nullptr;
+  j["campaign"] = m.Campaign ? CampaignSummary(m, *m.Campaign) : nlohmann::json(nullptr);
   return j;
 }
 

@@ -1,0 +1,117 @@
+#include "app/headless/CampaignSummary.h"
+
+#include "shell/fmMain.h"
+
+namespace sw {
+
+namespace {
+
+nlohmann::json ShipsOf(const TFleet& f) {
+  nlohmann::json ships = nlohmann::json::array();
+  for (int i = 0; i < f.Ships.Count(); ++i) {
+    const TShip& s = *f.Ships.At(i);
+    ships.push_back({{"class", s.ShipClass}, {"count", s.Count}, {"structure", s.Structure}, {"crew", s.Crew}});
+  }
+  return ships;
+}
+
+nlohmann::json FleetOf(const TFleet& f) {
+  return {{"name", f.Name},         {"race", f.Race},   {"cmdr", f.Cmdr},       {"x", f.X},
+          {"y", f.Y},               {"system", f.System}, {"dsystem", f.DSystem}, {"dx", f.DX},
+          {"dy", f.DY},             {"patrol", f.Patrol}, {"trader", f.Trader},   {"fuel", f.Fuel},
+          {"max_fuel", f.MaxFuel},  {"ru", f.RU},         {"crew", f.Crew},       {"ships", ShipsOf(f)}};
+}
+
+nlohmann::json NameValues(const TNameValueList& list, bool numbers) {
+  nlohmann::json j = nlohmann::json::object();
+  for (const auto& [name, value] : list.Items) {
+    if (numbers) {
+      try {
+        j[name] = std::stoi(value);
+      } catch (const std::exception&) {
+        j[name] = value;
+      }
+    } else {
+      j[name] = value;
+    }
+  }
+  return j;
+}
+
+}  // namespace
+
+nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
+  nlohmann::json j;
+  j["folder"] = g.CampaignFolder;
+  j["save_folder"] = g.SaveFolder;
+  j["title"] = g.Title;
+  j["live"] = m.GameState == gsCampaign && m.Campaign.get() == &g;
+  j["subscreen"] = g.SubScreen();
+  j["speed"] = g.Speed;
+  j["game_over"] = g.GameOver;
+  j["ghost_mode"] = m.GhostMode;
+  const TGameMain::TDateParts d = g.StarDateParts();
+  j["star_date"] = {{"day", d.Day},   {"month", d.Month},   {"year", d.Year},
+                    {"hour", d.Hour}, {"minute", d.Minute}, {"days", g.StarDateDays()}};
+  j["map_offset"] = {g.MapOffsetX, g.MapOffsetY};
+  j["overlays"] = {{"intercept", m.InterceptRangesShown}, {"sensor", m.SensorRangesShown}, {"fuel", m.FuelRangeShown}};
+  const TLocation* loc = g.Locations.At(g.SelectedLocation);
+  const TFleet* fleet = g.Fleets.At(g.SelectedFleet);
+  const TPlanet* planet = loc ? loc->PlanetList.At(g.SelectedPlanet) : nullptr;
+  j["selected"] = {{"location", loc ? loc->LocName : ""},
+                   {"fleet", fleet ? fleet->Name : ""},
+                   {"planet", planet ? planet->Name : ""},
+                   {"ship", g.SelectedShip}};
+  j["ranges"] = {{"com", g.ComRange}, {"scan", g.ScanRange}, {"sensor", g.SensorRange}, {"intercept", g.InterceptRange}};
+  j["abilities"] = {{"trade", g.CanTrade}, {"mine", g.CanMine}, {"build", g.CanBuild}, {"recycle", g.CanRecycle},
+                    {"land", g.CanLand}};
+  if (const TFleet* p = g.PlayerFleet()) {
+    nlohmann::json player = FleetOf(*p);
+    player["fleet_speed"] = g.FleetSpeed(*p);
+    player["devices"] = p->Devices;
+    player["vips"] = p->Vips;
+    j["player"] = player;
+  } else {
+    j["player"] = nullptr;
+  }
+  nlohmann::json fleets = nlohmann::json::array();
+  for (int i = 0; i < g.Fleets.Count(); ++i) fleets.push_back(FleetOf(*g.Fleets.At(i)));
+  j["fleets"] = fleets;
+  nlohmann::json locations = nlohmann::json::array();
+  for (int i = 0; i < g.Locations.Count(); ++i) {
+    const TLocation& l = *g.Locations.At(i);
+    nlohmann::json planets = nlohmann::json::array();
+    for (int k = 0; k < l.PlanetList.Count(); ++k) {
+      const TPlanet& p = *l.PlanetList.At(k);
+      planets.push_back({{"name", p.Name},
+                         {"resources", p.Resources},
+                         {"population", p.Population},
+                         {"approachable", p.Approachable},
+                         {"artifact", p.Artifact},
+                         {"vip", p.Vip}});
+    }
+    locations.push_back({{"name", l.LocName},   {"type", l.LocType},     {"x", l.X},
+                         {"y", l.Y},            {"known", l.Known},      {"owner", l.Owner},
+                         {"starbase", l.Starbase}, {"fleets", l.FleetNames}, {"planets", planets}});
+  }
+  j["locations"] = locations;
+  j["relations"] = NameValues(g.Relations, true);
+  j["states"] = g.States;
+  nlohmann::json logs = nlohmann::json::array();
+  for (const auto& [title, status] : g.Logs.Items) logs.push_back({{"title", title}, {"status", status}});
+  j["logs"] = logs;
+  j["db_entries"] = g.DbEntries;
+  j["designs"] = NameValues(g.Designs, true);
+  j["triggers"] = nlohmann::json::array();
+  j["event_text"] = g.EventText;
+  nlohmann::json buttons = nlohmann::json::array();
+  if (g.Buttons)
+    for (int i = 0; i < g.Buttons->Count(); ++i) {
+      const TButton& b = *g.Buttons->At(i);
+      if ((b.Panel == 0 || b.Panel == g.SubScreen()) && b.Alpha > AlphaDimmed) buttons.push_back(g.Buttons->KeyAt(i));
+    }
+  j["buttons"] = buttons;
+  return j;
+}
+
+}  // namespace sw

@@ -1,0 +1,115 @@
+#include "campaign/screens/CampaignRouting.h"
+
+#include <string>
+
+#include "media/Input.h"
+
+namespace sw {
+
+namespace {
+
+constexpr int LeftButton = 1, RightButton = 2;
+
+// The player's fleet is sent to the location under the pointer, or else to the map point.
+void MoveOrderClick(TGameMain& game, int button, int x, int y) {
+  if (button == RightButton) {
+    game.ShowScreen(csMap);
+    return;
+  }
+  if (button != LeftButton) return;
+  TFleet* player = game.PlayerFleet();
+  const int under = game.LocationUnderPointer(x, y);
+  if (player) {
+    if (under >= 0) {
+      game.SelectedLocation = under;
+      player->DSystem = game.Locations.At(under)->LocName;
+      player->DX = player->DY = -1;
+    } else {
+      player->DSystem.clear();
+      player->DX = x - game.MapOffsetX;
+      player->DY = y - game.MapOffsetY;
+    }
+  }
+  game.ShowScreen(csMap);
+}
+
+// The buttons that act on every screen but the four that hold the keys.
+void RouteFreeKey(TGameMain& game, const std::string& key) {
+  if (key == "close_menu") {
+    game.ShowScreen(csMap);
+  } else if (key == "move_fleet") {
+    game.ShowScreen(csMoveOrder);
+  } else if (key == "speed0") {
+    game.SetSpeed(0);
+  } else if (key == "speed1") {
+    game.SetSpeed(1);
+  } else if (key == "speed2") {
+    game.SetSpeed(5);
+  } else if (key == "speed3") {
+    game.SetSpeed(10);
+  }
+  // The system view, the planet and fleet lists and panels, the logs, the database and
+  // find-a-star open their screens once those screens are in the game.
+}
+
+void CampaignClick(TGameMain& game, int x, int y) {
+  const std::string key = game.Buttons ? game.Buttons->HitTestPanel(x, y, game.SubScreen()) : std::string();
+  if (!key.empty()) {
+    game.Buttons->Find(key).Click();
+    game.PlaySound("click");
+  }
+  // On the map alone a click on a location selects it; a click on a button acts as the button
+  // (a star hidden under the side menu never takes a click meant for a button).
+  if (game.SubScreen() == csMap && key.empty()) {
+    const int under = game.LocationUnderPointer(x, y);
+    if (under >= 0) {
+      game.SelectedLocation = under;
+      game.SelectedFleet = -1;
+    }
+    return;
+  }
+  if (key.empty()) return;
+  if (!ScreenHoldsKeys(game.SubScreen())) RouteFreeKey(game, key);
+}
+
+}  // namespace
+
+bool ScreenHoldsKeys(uint8_t subScreen) {
+  return subScreen == csCommunication || subScreen == csEncounter || subScreen == csCombat || subScreen == csEvent;
+}
+
+void CampaignMouseDown(TGameMain& game, TMainWindow& main, int button, int x, int y) {
+  if (game.SubScreen() == csMoveOrder) {
+    MoveOrderClick(game, button, x, y);
+    return;
+  }
+  if (button == LeftButton) CampaignClick(game, x, y);
+}
+
+bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bool ctrl, bool alt) {
+  const int F3 = vk::F1 + 2, F4 = vk::F1 + 3;
+  if (ctrl && alt && key == F3) {
+    if (TFleet* player = game.PlayerFleet()) player->Fuel = player->MaxFuel;
+    return true;
+  }
+  if (ctrl && alt && key == vk::F1) {
+    main.GhostMode = !main.GhostMode;
+    return true;
+  }
+  if (key == vk::F2) main.InterceptRangesShown = !main.InterceptRangesShown;
+  if (key == F3) main.SensorRangesShown = !main.SensorRangesShown;
+  if (key == F4) main.FuelRangeShown = !main.FuelRangeShown;
+  if (ScreenHoldsKeys(game.SubScreen())) return false;
+  // Letter hotkeys. The screens of the other letters arrive with their own parts of the game.
+  if (key == 'M' && !ctrl && !alt) game.ShowScreen(csMoveOrder);
+  return false;
+}
+
+void EdgeScroll(TGameMain& game, int mouseX, int mouseY) {
+  if (mouseX < 10) game.ScrollMap(sdLeft);
+  if (mouseX > 790) game.ScrollMap(sdRight);
+  if (mouseY < 10) game.ScrollMap(sdUp);
+  if (mouseY > 590) game.ScrollMap(sdDown);
+}
+
+}  // namespace sw

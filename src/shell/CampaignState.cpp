@@ -1,0 +1,31 @@
+// The main window's side of the campaign: drawing the campaign state every frame, and handing
+// it the clicks and keys that arrive while it is live.
+#include <chrono>
+
+#include "campaign/screens/CampaignRouting.h"
+#include "campaign/screens/MapView.h"
+#include "campaign/screens/SideMenu.h"
+#include "shell/fmMain.h"
+
+namespace sw {
+
+void TfmMain::DrawCampaignState() {
+  if (!Campaign) return;
+  auto start = std::chrono::steady_clock::now();
+  TGameMain& game = *Campaign;
+  TSurface& surface = DXDraw->Surface;
+  EdgeScroll(game, MouseX, MouseY);
+  DrawStarMap(game, surface, GhostMode);
+  if (InterceptRangesShown) DrawInterceptRanges(game, surface);
+  if (SensorRangesShown) DrawSensorRanges(game, surface);
+  if (FuelRangeShown) DrawFuelRange(game, surface);
+  if (CampaignSubScreen == csMoveOrder) DrawMoveLine(game, surface, MouseX, MouseY);
+  DrawSideMenu(game, surface);
+  DrawMicros += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+}
+
+bool TfmMain::CampaignKeyDown(int key, bool shift, bool ctrl, bool alt) {
+  return Campaign && sw::CampaignKeyDown(*Campaign, *this, key, shift, ctrl, alt);
+}
+
+}  // namespace sw
