@@ -1,0 +1,64 @@
+#pragma once
+// A private game root holding the small test campaign of tests/campaign/data/root (its own
+// ship, weapon and race files, an add-on and the "testcamp" folder), copied afresh for each
+// test so a test may change or break its files.
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "TempFolder.h"
+#include "campaign/GameMain.h"
+#include "core/Adf.h"
+#include "core/Numbers.h"
+
+struct TCampaignRoot {
+  TCampaignRoot() {
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(STARWAKE_SOURCE_DIR) / "tests/campaign/data/root", Dir.Path, fs::copy_options::recursive);
+    Path = Dir.Path + "/";
+    sw::AdfFlushCache();
+  }
+  sw::TCampaignEnv Env() const {
+    sw::TCampaignEnv env;
+    env.DataFolder = Path + "data/";
+    env.GraphicsFolder = Path + "graphics/";
+    env.SavesFolder = Path + "saves/";
+    env.MusicFolder = Path + "sounds/music/";
+    return env;
+  }
+  std::unique_ptr<sw::TGameMain> Load(const std::string& save = "") const {
+    return std::make_unique<sw::TGameMain>(Env(), "testcamp\\", save, "Test Campaign");
+  }
+  std::string Campaign() const { return Path + "data/testcamp/"; }
+  // Replaces one text in a file of the root (a broken copy for the data check).
+  void Edit(const std::string& file, const std::string& from, const std::string& to) const {
+    std::ifstream in(Path + file);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string s = text.str();
+    const size_t at = s.find(from);
+    if (at == std::string::npos) throw std::runtime_error("no \"" + from + "\" in " + file);
+    s.replace(at, from.size(), to);
+    std::ofstream(Path + file, std::ios::trunc) << s;
+    sw::AdfFlushCache();
+  }
+  TTempFolder Dir;
+  std::string Path;
+};
+
+// Puts a fleet in open space at a point (leaving its location), as a departure does.
+inline void PutInOpenSpace(sw::TGameMain& g, sw::TFleet& f, int x, int y) {
+  const int at = g.WhereIsFleet(f.Name);
+  if (at >= 0) {
+    auto& names = g.Locations.At(at)->FleetNames;
+    for (size_t i = 0; i < names.size(); ++i)
+      if (names[i] == f.Name) names.erase(names.begin() + static_cast<long>(i));
+    if (g.Locations.At(at)->LocType == sw::ltFleetLocation) g.RemoveLocation(at);
+  }
+  f.System.clear();
+  f.X = x;
+  f.Y = y;
+  g.MakeFleetLocation(f);
+}
