@@ -10,6 +10,7 @@
 #include "app/headless/Script.h"
 #include "app/headless/Summary.h"
 #include "battle/DataCheck.h"
+#include "campaign/CampaignCheck.h"
 #include "core/Adf.h"
 #include "core/Errors.h"
 #include "core/Numbers.h"
@@ -119,7 +120,9 @@ int RunHeadless(const TRunOptions& o) {
   std::string root = o.Root.empty() ? ExecutableFolder() : o.Root;
   if (root.back() != '/') root += '/';
   if (o.CheckData) {
-    const auto problems = CheckGameData(root);
+    auto problems = CheckGameData(root);
+    const auto campaigns = CheckCampaigns(root);
+    problems.insert(problems.end(), campaigns.begin(), campaigns.end());
     for (const auto& line : problems) std::cout << line << "\n";
     std::cout.flush();
     return problems.empty() ? 0 : 1;
