@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "TempFolder.h"
 #include "campaign/GameMain.h"
 #include "core/Adf.h"
@@ -61,4 +63,27 @@ inline void PutInOpenSpace(sw::TGameMain& g, sw::TFleet& f, int x, int y) {
   f.X = x;
   f.Y = y;
   g.MakeFleetLocation(f);
+}
+
+// Every fleet is listed by exactly one location: its system, or a fleet location of its own at
+// its position; fleet locations carry exactly their own fleet.
+inline ::testing::AssertionResult WorldConsistent(const sw::TGameMain& g) {
+  for (int f = 0; f < g.Fleets.Count(); ++f) {
+    const sw::TFleet& fleet = *g.Fleets.At(f);
+    int holders = 0;
+    for (int i = 0; i < g.Locations.Count(); ++i)
+      for (const auto& n : g.Locations.At(i)->FleetNames) holders += n == fleet.Name;
+    if (holders != 1) return ::testing::AssertionFailure() << fleet.Name << " is listed " << holders << " times";
+    const sw::TLocation& at = *g.Locations.At(g.WhereIsFleet(fleet.Name));
+    if (fleet.System.empty() ? at.LocType != sw::ltFleetLocation || at.LocName != fleet.Name : at.LocName != fleet.System)
+      return ::testing::AssertionFailure() << fleet.Name << " is listed at " << at.LocName;
+    if (at.X != fleet.X || at.Y != fleet.Y)
+      return ::testing::AssertionFailure() << fleet.Name << " is not where its location is";
+  }
+  for (int i = 0; i < g.Locations.Count(); ++i) {
+    const sw::TLocation& loc = *g.Locations.At(i);
+    if (loc.LocType == sw::ltFleetLocation && (loc.FleetNames.size() != 1 || loc.FleetNames[0] != loc.LocName))
+      return ::testing::AssertionFailure() << "fleet location " << loc.LocName << " carries other fleets";
+  }
+  return ::testing::AssertionSuccess();
 }
