@@ -26,6 +26,9 @@ void MakeEffects(Output& out, const std::string& gameData);  // animation sheets
 void MakeShips(Output& out, const std::string& gameData);    // every ship class of the base game and add-ons
 void MakeRaces(Output& out, const std::string& gameData);    // race logos and portraits
 void MakePlanets(Output& out, const std::string& gameData);  // planets, the planet sheet
+void MakeCampaign(Output& out);                               // star map, side menu, campaign screen backgrounds
+// A light button face for black labels (the campaign's row and action buttons).
+Layer PlateButton(int w, int h);
 void MakeSounds(Output& out, const std::string& gameData);   // sound effects
 void MakeMusic(Output& out, const std::string& gameData);    // menu theme, campaign loop, battle tracks
 

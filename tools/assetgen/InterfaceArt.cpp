@@ -284,14 +284,14 @@ void MakeBuiltins(Output& out) {
     }
     const char* speeds[] = {"II", ">", ">>", ">>>"};
     for (int i = 0; i < 4; ++i) SaveRed(out, "mg", "speed" + std::to_string(i), Button(24, 11, speeds[i], ButtonLook::Normal, 9));
-    SaveRed(out, "mg", "but_small", Button(101, 11, ""));
+    SaveRed(out, "mg", "but_small", PlateButton(101, 11));
     SaveBlack(out, "mg", "but_close", Button(41, 8, "", ButtonLook::Danger));
     SaveRed(out, "mg", "scroll_up", ArrowButton(236, 12, 0));
     SaveRed(out, "mg", "scroll_down", ArrowButton(236, 12, 2));
     SaveRed(out, "mg", "scroll_left", ArrowButton(15, 11, 3));
     SaveRed(out, "mg", "scroll_right", ArrowButton(15, 11, 1));
-    SaveBlack(out, "mg", "respond", Button(546, 11, ""));
-    SaveBlack(out, "mg", "but_small_res", Button(39, 11, ""));
+    SaveBlack(out, "mg", "respond", PlateButton(546, 11));
+    SaveBlack(out, "mg", "but_small_res", PlateButton(39, 11));
     SaveRed(out, "mg", "plus", Button(26, 11, "+", ButtonLook::Normal, 11));
     SaveRed(out, "mg", "minus", Button(26, 11, "-", ButtonLook::Normal, 11));
     {

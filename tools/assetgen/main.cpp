@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
         ag::MakeShips(out, dataDir);
         ag::MakeRaces(out, dataDir);
         ag::MakePlanets(out, dataDir);
+        ag::MakeCampaign(out);
     }
     if (only != "images") {
         ag::MakeSounds(out, dataDir);
