@@ -98,11 +98,15 @@ std::string ExecutableFolder() {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
-  std::ifstream in(ResolvePath(path), std::ios::binary);
+  std::ifstream in(ResolvePath(path), std::ios::binary | std::ios::ate);
   if (!in) return false;
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  contents = ss.str();
+  // Read in one go into a buffer of the file's size: the pictures are megabytes, and growing a
+  // stream buffer step by step copied them over and over at start-up.
+  const std::streamoff size = in.tellg();
+  if (size < 0) return false;
+  contents.resize(static_cast<size_t>(size));
+  in.seekg(0);
+  if (size > 0 && !in.read(contents.data(), size)) return false;
   return true;
 }
 
