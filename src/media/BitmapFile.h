@@ -1,8 +1,10 @@
 #pragma once
-// Windows bitmap (BMP, also stored as ".img") and RIFF WAVE reading and writing.
+// Windows bitmap (BMP, also stored as ".img") reading and writing; waves in WaveFile.h.
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "media/WaveFile.h"
 
 namespace sw {
 
@@ -20,18 +22,5 @@ bool DecodeBitmap(const std::string& bytes, TBitmap& out, std::string& why);
 TBitmap LoadBitmapFile(const std::string& path);
 // A 24-bit BMP of the image.
 std::string EncodeBitmap24(const TBitmap& bmp);
-
-// Sound samples as signed 16-bit, interleaved when there are two channels.
-struct TWaveData {
-  int Rate = 22050;
-  int Channels = 1;
-  std::vector<int16_t> Samples;
-  double Seconds() const {
-    return Rate > 0 && Channels > 0 ? static_cast<double>(Samples.size()) / Channels / Rate : 0.0;
-  }
-};
-
-bool DecodeWave(const std::string& bytes, TWaveData& out, std::string& why);
-TWaveData LoadWaveFile(const std::string& path);
 
 }  // namespace sw
