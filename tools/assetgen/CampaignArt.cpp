@@ -76,7 +76,7 @@ Layer StarMap() {
     Layer l(W, H);
     // Nebula tints drift across the map: cold blue in the north, teal in the
     // west, violet in the middle and rust in the south-east.
-    const Col north = Hex(0x22307a), west = Hex(0x147585), middle = Hex(0x4a2470), south = Hex(0x6a2c1c);
+    const Col north = Hex(0x1e2c6e), west = Hex(0x147585), middle = Hex(0x3e2064), south = Hex(0x6a2c1c);
     // The clouds are smooth, so they are painted at half size and enlarged.
     const int HW = W / 2 + 1, HH = H / 2;
     Layer clouds(HW, HH);
@@ -104,7 +104,7 @@ Layer StarMap() {
             Col c = Hex(0x03050b) + Hex(0x060a18) * (1 - fy * 0.5f);
             c = c + tint * (cloud * 0.62f);
             // Brighter cores where the clouds are thickest.
-            c = c + Mix(tint, Hex(0xc0b0d8), 0.35f) * (std::pow(cloud, 3.0f) * 0.22f);
+            c = c + Mix(tint, Hex(0xc0b0d8), 0.35f) * (std::pow(cloud, 3.0f) * 0.14f);
             c = c * (1.0f - dust * 0.6f);
             clouds.Put(x, y, c);
         }
@@ -125,13 +125,6 @@ Layer StarMap() {
         for (int x = 100; x < W; x += 100) {
             Line(l, {x - 3.0f, y + 0.5f}, {x + 4.0f, y + 0.5f}, 1.0f, Hex(0x2a4a70), 0.45f);
             Line(l, {x + 0.5f, y - 3.0f}, {x + 0.5f, y + 4.0f}, 1.0f, Hex(0x2a4a70), 0.45f);
-        }
-    // Sector numbers in the corners of the big squares, very faint.
-    for (int y = 0; y < H; y += 500)
-        for (int x = 0; x < W; x += 500) {
-            char label[16];
-            std::snprintf(label, sizeof label, "%c%d", 'A' + y / 500, x / 500 + 1);
-            DrawText(l, x + 4, y + 2, label, 10, false, Hex(0x2a4466), 0.6f);
         }
     // Background stars: many tiny dim points, a few soft ones, none as
     // bright as the map's own star markers.
@@ -559,6 +552,24 @@ Layer Schematic(const std::string& title, float length, float beam, int wings) {
     return l;
 }
 
+// The system view's picture of a starbase (100 x 100, black key): a ring station.
+Layer StarbaseBig() {
+    Layer l(100, 100);
+    const float c = 50;
+    Glow(l, c, c, 46, Hex(0x3a6aa8), 0.35f);
+    RingEllipse(l, c, c, 38, 38, 7, Hex(0x5a6a80));
+    RingEllipse(l, c, c, 38, 38, 1.2f, Hex(0xb8c8dc));
+    for (int k = 0; k < 6; ++k) {
+        float a = k * float(M_PI) / 3;
+        Line(l, {c + std::cos(a) * 10, c + std::sin(a) * 10}, {c + std::cos(a) * 35, c + std::sin(a) * 35}, 3, Hex(0x46566c));
+        FillEllipse(l, c + std::cos(a) * 38, c + std::sin(a) * 38, 4, 4, Hex(0x8aa0b8));
+        Glow(l, c + std::cos(a + 0.5f) * 38, c + std::sin(a + 0.5f) * 38, 3, Hex(0xffb23c), 0.9f);
+    }
+    FillEllipse(l, c, c, 12, 12, LinearGradient({38, 38}, {62, 62}, Hex(0xd8e4f0), Hex(0x3a4a60)));
+    Glow(l, c, c, 8, Hex(0x4fe0ff), 0.7f);
+    return l;
+}
+
 }  // namespace
 
 // A button face that carries black text: the campaign's row and action buttons.
@@ -585,6 +596,7 @@ void MakeCampaign(Output& out) {
     out.Image("graphics/dbmenu", Keyed(Database(), kKeyRed));
     out.Image("graphics/findastar", Keyed(FindAStar(), kKeyRed));
     out.Image("graphics/tradescreen", Keyed(Trade(), kKeyRed));
+    out.Image("graphics/builtin/mg/starbase", Keyed(StarbaseBig(), kKeyBlack));
 
     // The tutorial's characters, misc articles and first vessel articles.
     const std::string tutorial = "graphics/campaigns/tutorial/";
