@@ -18,7 +18,8 @@ std::string Relative(const TGameFolders& f, const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> CheckCampaignFolder(const std::string& root, const std::string& campaignFolder) {
+std::vector<std::string> CheckCampaignFolder(const std::string& root, const std::string& campaignFolder,
+                                             const std::string& title) {
   const TGameFolders f = TGameFolders::FromRoot(root);
   TCampaignEnv env;
   env.DataFolder = f.Data;
@@ -31,7 +32,8 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
     lines.push_back(Relative(f, file) + ":" + section + ":" + key + ": " + message);
   };
 
-  const std::string folder = NormalizeSlashes(f.Data + campaignFolder + "/");
+  std::string folder = NormalizeSlashes(f.Data + campaignFolder);
+  if (folder.back() != '/') folder += '/';
   const std::string map = ResolvePath(folder + "map.adf");
   const std::string prefixMap = ResolvePath(folder + "prefixmap.adf");
   if (!FileExists(map)) problem(map, "", "", "the campaign has no map file");
@@ -39,7 +41,7 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
 
   std::unique_ptr<TGameMain> game;
   try {
-    game = std::make_unique<TGameMain>(env, campaignFolder, "", "");
+    game = std::make_unique<TGameMain>(env, campaignFolder, "", title);
   } catch (const EGameError& e) {
     problem(map, "FLEET1", "", e.what());
     return lines;
@@ -78,7 +80,7 @@ std::vector<std::string> CheckCampaigns(const std::string& root) {
       lines.push_back(Relative(f, index) + ":" + section + ":FOLDER: \"" + folder + "\" is not a folder below data");
       continue;
     }
-    for (auto& line : CheckCampaignFolder(root, folder)) lines.push_back(std::move(line));
+    for (auto& line : CheckCampaignFolder(root, folder, AdfReadString(index, section, "TITLE", ""))) lines.push_back(std::move(line));
   }
   return lines;
 }

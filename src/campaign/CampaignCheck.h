@@ -10,8 +10,9 @@
 namespace sw {
 
 // Checks one campaign folder of the game root (a folder below data, as campaigns.adf names it,
-// such as "tutorial\").
-std::vector<std::string> CheckCampaignFolder(const std::string& root, const std::string& campaignFolder);
+// such as "tutorial\"), under the title the index gives it.
+std::vector<std::string> CheckCampaignFolder(const std::string& root, const std::string& campaignFolder,
+                                             const std::string& title = "");
 // Checks every campaign that data/campaigns.adf lists.
 std::vector<std::string> CheckCampaigns(const std::string& root);
 
