@@ -24,6 +24,15 @@ namespace sw {
 namespace {
 const char* const Player1 = "player1ship";
 const char* const Player2 = "player2ship";
+
+// Whom the computer flies this frame: its ships fit to take orders, and its guided shots once
+// they are armed, while they still fly (not detonating, not spent). A wreck in its explosion is
+// a weapon object too, but a derelict one, and nobody flies it.
+bool TakesComputerOrders(const TGameObject& o) {
+  if (!o.AIDriven || o.Removed || o.Derelict || o.Age < o.Activation) return false;
+  if (o.Kind == KIND_SHIP) return o.StunFrames == 0;
+  return o.Kind == KIND_WEAPON && !o.Dying && !o.RemoveMe && o.Age <= o.LifeSpan;
+}
 }  // namespace
 
 TMelee::TMelee(const TBattleEnvironment& env, const std::string& battleFile) : Env(env) {
@@ -146,8 +155,7 @@ void TMelee::Update() {
   if (ComputerPilot)
     for (int i = 0; i < Objects.Count(); ++i) {
       TGameObject* o = Objects.At(i);
-      if (o->Kind == KIND_SHIP && o->AIDriven && IsAlive(o) && o->Age >= o->Activation && o->StunFrames == 0)
-        ComputerPilot(*this, *o);
+      if (TakesComputerOrders(*o)) ComputerPilot(*this, *o);
     }
   FadeTrails(Trails);
   WeaponObjectPass();
