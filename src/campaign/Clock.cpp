@@ -110,6 +110,12 @@ void TGameMain::FlightAndArrivals() {
     int tx = fleet->DX, ty = fleet->DY;
     if (!fleet->DSystem.empty()) {
       targetIndex = Locations.IndexOf(fleet->DSystem);
+      if (targetIndex == i) {
+        // A fleet sent after itself is already there.
+        fleet->ClearDestination();
+        ++i;
+        continue;
+      }
       if (targetIndex < 0) {
         DataError(WorldFile("map.adf"), fleet->Name, "DSYSTEM",
                   "location \"" + fleet->DSystem + "\" is not on the map; the fleet stays where it is");

@@ -478,7 +478,8 @@ void TWorldReader::ReadFleets() {
     f->MaxFuel = ReadInt(Map, s, "MAXFUEL", 50);
     f->WarpMod = ReadInt(Map, s, "WARPMOD", 0);
 
-    TFleet& fleet = *Game.Fleets.Add(f->Name, std::move(f));
+    const std::string name = f->Name;  // read before the fleet is handed over
+    TFleet& fleet = *Game.Fleets.Add(name, std::move(f));
     sections.push_back(s);
     TLocation* at = fleet.System.empty() ? nullptr : Game.FindLocation(fleet.System);
     if (!fleet.System.empty() && (!at || at->LocType == ltFleetLocation)) {

@@ -125,6 +125,15 @@ TEST(CampaignFlight, ChasersFollowTheirQuarryAndOnlyThePlayerMakesAnEncounter) {
   EXPECT_EQ(g->SubScreen(), csEncounter);
   EXPECT_TRUE(WorldConsistent(*g));
 
+  // The player sent after itself (an event's order) meets no one.
+  g->ShowScreen(csMap);
+  g->SetSpeed(1);
+  player.DSystem = "Vanguard";
+  Step(*g);
+  EXPECT_FALSE(player.HasDestination());
+  EXPECT_EQ(g->SubScreen(), csMap);
+  EXPECT_EQ(g->Speed, 1);
+
   // The player catching a fleet: the encounter is with that fleet.
   g->ShowScreen(csMap);
   player.DSystem = "Drifter";
