@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "campaign/Story.h"
 #include "campaign/World.h"
 #include "media/Button.h"
 #include "media/ImageList.h"
@@ -178,6 +179,43 @@ public:
   void MakeKnown(TLocation& location);
   // On the map: "fuellow" once each time the player's fuel falls below a fifth of its capacity.
   void CheckFuelWarning();
+
+  // ---- The story (Triggers.cpp, Events.cpp) ----
+  TNamedList<TTrigger> Triggers;
+  // The per-frame trigger checks (date, area, location), also while the clock is stopped.
+  void CheckTriggers();
+  // Fires one trigger: when its states are all set and it has executions left, it runs its event.
+  void FireTrigger(int index);
+  // The player gains or loses a device or VIP, firing the matching triggers.
+  void GainDevice(const std::string& device);
+  void LoseDevice(const std::string& device);
+  void GainVip(const std::string& vip);
+  void LoseVip(const std::string& vip);
+  // Fires the triggers of a talk's partner character, then of its race.
+  void TalkTriggers(const std::string& character, const std::string& race);
+  // A fleet was destroyed (by an event or a battle): its KillFleet triggers fire.
+  void FleetDestroyed(const std::string& fleetName);
+  // The player lost a ship of that class (battle, sale, scrapping): its LooseShip triggers fire.
+  void ShipLost(const std::string& shipClass);
+  // Runs an event of events.adf by name, at once; events nest at most 32 deep.
+  void RunEvent(const std::string& name);
+  // The event screen's "close_menu": true when the game is over and the campaign must be left
+  // for the main menu; otherwise the map returns.
+  bool CloseEventScreen();
+
+  // ---- Talks (Talk.cpp) ----
+  int ComMode = 0;  // 0 a fleet, 1 a planet, 2 an internal talk with a character
+  std::string DialogFile;
+  std::string TalkSection, TalkPartner, TalkRace;
+  std::vector<std::string> ReplyLines;
+  TNamedList<TRespond> Responds;  // "RESPOND1" ...
+  std::vector<std::string> RaceInfoLines;
+  // Opens a talk: mode 0 with the selected fleet, 1 with the selected planet, 2 internally with
+  // the named character (the event key "ENVOKE_DIALOG").
+  void OpenTalk(int mode, const std::string& partner = "");
+  // Chooses answer 0, 1 or 2 of the section shown.
+  void ChooseAnswer(int answer);
+  void LoadSection(const std::string& section);
 
   // ---- Sub-screens ----
   uint8_t SubScreen() const { return Env.SubScreen ? *Env.SubScreen : OwnSubScreen; }
