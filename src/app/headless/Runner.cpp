@@ -187,6 +187,8 @@ int RunHeadless(const TRunOptions& o) {
       const std::string folder = sections.empty() ? "" : AdfReadString(index, sections.front(), "FOLDER", "");
       const std::string title = sections.empty() ? "" : AdfReadString(index, sections.front(), "TITLE", "");
       if (main.StartCampaign(folder, "", title)) main.SetGameState(gsCampaign, true);
+      // The pointer rests in the middle of the map, away from the edges that scroll it.
+      main.MouseMove(400, 300);
     }
     // The benchmark battle runs 3000 frames unless told otherwise.
     const long long ticks = o.Bench && o.Battle && !o.TicksGiven ? 3000 : o.Ticks;
