@@ -21,8 +21,9 @@
 namespace sw {
 
 struct TCampaignEnv {
-  // Folders of the game root, each with a trailing '/'.
-  std::string DataFolder, GraphicsFolder, SavesFolder, MusicFolder;
+  // Folders of the game root, each with a trailing '/' (the program folder holds battle.adf and
+  // outcome.adf).
+  std::string ProgramFolder, DataFolder, GraphicsFolder, SavesFolder, MusicFolder;
   // The campaign's image list and the sound list; null: no pictures or sounds are loaded
   // (rule tests and the data check).
   TDXImageList* Images = nullptr;
@@ -182,6 +183,8 @@ public:
 
   // ---- The story (Triggers.cpp, Events.cpp) ----
   TNamedList<TTrigger> Triggers;
+  // Reads the triggers of triggers.adf (from the save slot when one is set) into Triggers.
+  void ReadTriggers();
   // The per-frame trigger checks (date, area, location), also while the clock is stopped.
   void CheckTriggers();
   // Fires one trigger: when its states are all set and it has executions left, it runs its event.
@@ -217,6 +220,30 @@ public:
   void ChooseAnswer(int answer);
   void LoadSection(const std::string& section);
 
+  // ---- Campaign battles (CampaignBattle.cpp) ----
+  // The six battle slots: indexes into the player's and the selected fleet's Ships, -1 empty.
+  int PlayerFlagship = -1, PlayerSupport1 = -1, PlayerSupport2 = -1;
+  int EnemyFlagship = -1, EnemySupport1 = -1, EnemySupport2 = -1;
+  std::string PlayerStarbaseClass, EnemyStarbaseClass;
+  // Opens the combat set-up against the selected fleet; false (nothing changes) when either
+  // side cannot field a flagship.
+  bool Attack();
+  // Puts the selected entry of the player's fleet into slot 1 (flagship), 2 or 3, or empties it.
+  void FillSlot(int slot);
+  void ClearSlot(int slot);
+  // Gives every slotted ship back to its entry (any way out of the combat set-up but launch).
+  void GiveBackSlots();
+  // The forces ratio: n for n to 1 in the player's favour, -n for 1 to n.
+  int ForcesRatio() const;
+  // The enemy's slots follow the ratio; run every frame while the combat set-up is shown.
+  void SelectEnemies();
+  // Writes battle.adf in the program folder; true when a battle is to start.
+  bool Launch();
+  // Takes the outcome of the battle the campaign started back into the world.
+  void ProcessOutcome();
+  // Removes the beaten enemy fleet (also the combat set-up's Ctrl+Alt+F2).
+  void RemoveEnemyFleet();
+
   // ---- Sub-screens ----
   uint8_t SubScreen() const { return Env.SubScreen ? *Env.SubScreen : OwnSubScreen; }
   void ShowScreen(uint8_t subScreen);
@@ -243,6 +270,8 @@ private:
   void CreateButtons();
 
   uint8_t OwnSubScreen = csMap;
+  // How many events are running inside one another (a fail event, a trigger fired by a device).
+  int EventDepth = 0;
   // Problems that would repeat every step (a missing sound, a patrol craft the campaign
   // lacks) are reported once.
   std::set<std::string> ReportedOnce;

@@ -274,6 +274,7 @@ void TfmMain::DrawErrorLine() {
 
 TCampaignEnv TfmMain::CampaignEnv() {
   TCampaignEnv env;
+  env.ProgramFolder = ProgramFolder;
   env.DataFolder = DataFolder;
   env.GraphicsFolder = GraphicsFolder;
   env.SavesFolder = SavesFolder;
