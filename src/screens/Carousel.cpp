@@ -53,15 +53,20 @@ TScreenObject& TCarousels::Add(TItemKind kind, const std::string& key) {
 
 void TCarousels::Number() {
   for (TItemKind kind : {ikPlanet, ikRace, ikShip}) {
-    const int count = Count(kind);
+    const int count = Count(kind), first = FirstSlot(kind);
     int n = 0;
     for (auto& item : Items) {
       if (item.Kind != kind) continue;
-      // Counting from 1 puts the last item one past the end, which on a ring is slot 0.
-      item.Slot = Wrap(++n, count);
+      // Counting from 1 puts the last item one past the end, which on a ring is the first slot.
+      item.Slot = first + Wrap(++n, count);
       item.DrawnX = item.TargetX = SlotX(kind, item.Slot);
     }
   }
+}
+
+int TCarousels::FirstSlot(TItemKind kind) const {
+  const int count = Count(kind);
+  return count > ChosenSlot ? 0 : ChosenSlot - count / 2;
 }
 
 int TCarousels::Count(TItemKind kind) const {
@@ -90,24 +95,24 @@ void TCarousels::ChooseSlot3(TItemKind kind) {
 }
 
 void TCarousels::Turn(TItemKind kind, int d) {
-  const int max = Max(kind);
+  const int first = FirstSlot(kind), last = LastSlot(kind);
   for (auto& item : Items) {
     if (item.Kind != kind) continue;
     item.Slot += d;
-    if (item.Slot > max) item.Slot = 0;
-    if (item.Slot < 0) item.Slot = max;
+    if (item.Slot > last) item.Slot = first;
+    if (item.Slot < first) item.Slot = last;
     item.TargetX += d * Step(kind);
     // The ends of the ring jump into place rather than slide across the whole carousel.
-    if (item.Slot == 0 || item.Slot == max) item.DrawnX = item.TargetX = SlotX(kind, item.Slot);
+    if (item.Slot == first || item.Slot == last) item.DrawnX = item.TargetX = SlotX(kind, item.Slot);
   }
   ChooseSlot3(kind);
 }
 
 void TCarousels::Shift(TItemKind kind, int shift) {
-  const int count = Count(kind);
+  const int count = Count(kind), first = FirstSlot(kind);
   for (auto& item : Items) {
     if (item.Kind != kind) continue;
-    item.Slot = Wrap(item.Slot - shift, count);
+    item.Slot = first + Wrap(item.Slot - first - shift, count);
     item.DrawnX = item.TargetX = SlotX(kind, item.Slot);
   }
 }

@@ -75,6 +75,10 @@ public:
   const TScreenObject* Chosen(TItemKind kind) const;
   int Count(TItemKind kind) const;
   int Max(TItemKind kind) const { return Count(kind) - 1; }
+  // The slots a kind's items take: 0 to max when there are four or more; a shorter list sits
+  // round slot 3 (slots 2 to 4 for three items), so the chosen slot always holds an item.
+  int FirstSlot(TItemKind kind) const;
+  int LastSlot(TItemKind kind) const { return FirstSlot(kind) + Max(kind); }
 
   std::vector<TScreenObject> Items;
   std::string Selected[3];  // keys of the chosen planet, race and ship

@@ -25,6 +25,10 @@ public:
   // routing decides that they do nothing.
   std::string HitTest(int x, int y) const { return Buttons.HitTest(x, y); }
 
+  // The slowest game speed, as a frame interval in milliseconds: a second a frame is already
+  // far slower than anyone plays, and the interval can never run past what a number holds.
+  static constexpr int SlowestInterval = 1000;
+
   // The values as the screen shows them.
   static std::string GammaText(int gammaOffset);
   static std::string VolumeText(int volume);

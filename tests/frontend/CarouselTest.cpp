@@ -142,3 +142,31 @@ TEST(CarouselClip, ItemsOnAClipBoundAreNotDrawn) {
     EXPECT_EQ(TCarousels::Visible(planet), shown) << x;
   }
 }
+
+TEST(CarouselShort, AListShorterThanTheMiddleStillHasItsChosenItem) {
+  for (int count = 1; count <= 3; ++count) {
+    TCarousels c;
+    for (int i = 0; i < count; ++i) c.Add(ikPlanet, "p" + std::to_string(i));
+    c.Number();
+    c.ChooseSlot3(ikPlanet);
+    // A full turn each way shows every item in the middle once, lit, with none off the ring.
+    for (int d : {-1, +1}) {
+      std::vector<std::string> seen;
+      for (int t = 0; t < count; ++t) {
+        ASSERT_NE(c.Chosen(ikPlanet), nullptr) << count;
+        EXPECT_EQ(c.Chosen(ikPlanet)->Slot, TCarousels::ChosenSlot);
+        seen.push_back(c.Selected[ikPlanet]);
+        c.Turn(ikPlanet, d);
+        for (const auto& item : c.Items) {
+          EXPECT_GE(item.Slot, c.FirstSlot(ikPlanet));
+          EXPECT_LE(item.Slot, c.LastSlot(ikPlanet));
+        }
+      }
+      std::sort(seen.begin(), seen.end());
+      EXPECT_EQ(std::unique(seen.begin(), seen.end()) - seen.begin(), count) << count;
+    }
+    EXPECT_FALSE(c.Centre(ikPlanet, c.Selected[ikPlanet]));
+    EXPECT_TRUE(count == 1 || c.Centre(ikPlanet, "p0") || c.Selected[ikPlanet] == "p0");
+    EXPECT_EQ(c.Selected[ikPlanet], "p0");
+  }
+}
