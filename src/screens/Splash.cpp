@@ -1,5 +1,7 @@
 #include "screens/Splash.h"
 
+#include <algorithm>
+
 #include "core/Adf.h"
 #include "core/Text.h"
 #include "media/MainWindow.h"
@@ -119,7 +121,8 @@ void TSplash::DrawSplashFrame() {
     canvas.Font.Bold = false;
     canvas.Font.Color = clWhite;
     std::string section = "INTRO" + std::to_string(panel);
-    int lines = AdfReadInteger(IntroFile, section, "LINES", 0);
+    // Only the lines that reach the screen are read and drawn, whatever count the file gives.
+    const int lines = std::min(AdfReadInteger(IntroFile, section, "LINES", 0), StoryLinesOnScreen);
     for (int i = 1; i <= lines; ++i)
       canvas.TextOut(340, 150 + (i - 1) * 15, AdfReadString(IntroFile, section, "L" + std::to_string(i), ""));
   }

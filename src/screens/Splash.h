@@ -25,6 +25,9 @@ public:
   // The story panel shown at frame n: 1 to 4, or 0 for none.
   static int StoryPanelAt(int n);
 
+  // Story lines are drawn from y 150 down, 15 pixels apart: this many reach the screen.
+  static constexpr int StoryLinesOnScreen = (600 - 150 + 14) / 15;
+
   int FrameCounter = 0;
   TButtonList Buttons;
   std::string IntroFile;

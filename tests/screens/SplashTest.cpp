@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "TempFolder.h"
+#include "core/Adf.h"
+
 #include "media/headless/HeadlessAudio.h"
 #include "screens/Splash.h"
 #include "shell/fmMain.h"
@@ -74,4 +79,27 @@ TEST_F(SplashScreen, MenuAndCreditsButtonsShareOneList) {
   EXPECT_EQ(Main->Splash->HitTest(487, 466), "exit");
   EXPECT_EQ(Main->Splash->HitTest(375, 330), "");  // the border is not the button
   EXPECT_EQ(Main->Splash->HitTest(60, 40), "back");
+}
+
+TEST_F(SplashScreen, AHugeLineCountDrawsOnlyTheLinesOnTheScreen) {
+  TTempFolder dir;
+  std::string text = "[INTRO1]\nLINES=%\n";
+  for (int i = 1; i <= 40; ++i) text += "L" + std::to_string(i) + "=story line number " + std::to_string(i) + "\n";
+  auto frameWith = [&](const std::string& lines) {
+    std::string t = text;
+    t.replace(t.find('%'), 1, lines);
+    Main->Splash->IntroFile = dir.Path + "/intro.adf";
+    std::ofstream(Main->Splash->IntroFile, std::ios::binary) << t;
+    AdfFlushCache();
+    Main->Splash->FrameCounter = 500;
+    Main->DXTimerTimer();
+    const auto& f = Main->DXDraw->Frame();
+    return std::vector<uint32_t>(f.begin(), f.end());
+  };
+  const auto thirty = frameWith("30"), twentyNine = frameWith("29");
+  EXPECT_NE(thirty, twentyNine) << "the thirtieth line, at y 585, is still on the screen";
+  // Two hundred million lines: the frame is drawn at once, and looks like thirty.
+  EXPECT_EQ(frameWith("200000000"), thirty);
+  EXPECT_EQ(frameWith("31"), thirty);
+  EXPECT_TRUE(Main->Errors.empty()) << Main->Errors.front();
 }
