@@ -3,6 +3,7 @@
 #include "battle/ShipRoster.h"
 #include "campaign/GameMain.h"
 #include "campaign/SafeNames.h"
+#include "campaign/StoryCheck.h"
 #include "core/Adf.h"
 #include "core/Errors.h"
 #include "core/Paths.h"
@@ -47,6 +48,8 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
     return lines;
   }
   lines.insert(lines.end(), game->Problems.begin(), game->Problems.end());
+  // The story: triggers, events and what they name.
+  for (auto& line : CheckStoryFiles(*game)) lines.push_back(std::move(line));
 
   // Patrol settings: a race of the campaign per section, and names and commanders for its patrols.
   const std::string campRace = ResolvePath(folder + "camp_race.adf");
