@@ -102,7 +102,15 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
   j["logs"] = logs;
   j["db_entries"] = g.DbEntries;
   j["designs"] = NameValues(g.Designs, true);
-  j["triggers"] = nlohmann::json::array();
+  nlohmann::json triggers = nlohmann::json::array();
+  for (int i = 0; i < g.Triggers.Count(); ++i) {
+    const TTrigger& t = *g.Triggers.At(i);
+    triggers.push_back({{"name", g.Triggers.NameAt(i)},
+                        {"exec_times", t.ExecTimes},
+                        {"in_area", t.InArea},
+                        {"in_system", t.InSystem}});
+  }
+  j["triggers"] = triggers;
   j["event_text"] = g.EventText;
   nlohmann::json buttons = nlohmann::json::array();
   if (g.Buttons)
