@@ -9,9 +9,22 @@ namespace sw {
 
 TImageSizeFn ImageSizesOf(const TDXImageList& images) {
   return [&images](const std::string& name) {
-    const TImageItem& item = images.Find(name);
+    const int i = name.empty() ? -1 : images.IndexOf(name);
+    if (i < 0) return TImageSize{};
+    const TImageItem& item = *images.At(i);
     return TImageSize{item.Width(), item.Height()};
   };
+}
+
+TImageSize ObjectImageSize(const TGameObject& o, const TImageSizeFn& sizes) {
+  auto usable = [](TImageSize s) { return s.Width > 0 && s.Height > 0; };
+  TImageSize s = sizes(o.ImageName);
+  if (usable(s)) return s;
+  if (!o.IconImage.empty() && o.IconImage != o.ImageName) {
+    s = sizes(o.IconImage);
+    if (usable(s)) return s;
+  }
+  return DefaultObjectSize;
 }
 
 TImageSize DisplayedSize(TImageSize size, int imageDivisor) {
@@ -23,11 +36,11 @@ TImageSize DisplayedSize(TImageSize size, int imageDivisor) {
 }
 
 int DisplayedWidth(const TGameObject& o, const TImageSizeFn& sizes, int imageDivisor) {
-  return DisplayedSize(sizes(o.ImageName), imageDivisor).Width;
+  return DisplayedSize(ObjectImageSize(o, sizes), imageDivisor).Width;
 }
 
 int DisplayedHeight(const TGameObject& o, const TImageSizeFn& sizes, int imageDivisor) {
-  return DisplayedSize(sizes(o.ImageName), imageDivisor).Height;
+  return DisplayedSize(ObjectImageSize(o, sizes), imageDivisor).Height;
 }
 
 void WrapObject(TGameObject& o, TImageSize displayed, int zoom) {
@@ -42,7 +55,7 @@ void WrapObject(TGameObject& o, TImageSize displayed, int zoom) {
 }
 
 void WrapObject(TGameObject& o, const TImageSizeFn& sizes, const TArenaView& view) {
-  WrapObject(o, DisplayedSize(sizes(o.ImageName), view.ImageDivisor), view.Zoom);
+  WrapObject(o, DisplayedSize(ObjectImageSize(o, sizes), view.ImageDivisor), view.Zoom);
 }
 
 void ChangeZoom(TArenaView& view, int newZoom, const TArenaRect& rect, TArenaContents contents) {
@@ -115,8 +128,8 @@ void UpdateCamera(TArenaView& view, const TGameObject* focus, const TGameObject*
     ChangeZoom(view, 1, {}, contents);
     return;
   }
-  const TArenaRect r = PairRect(*focus, DisplayedSize(sizes(focus->ImageName), view.ImageDivisor), *opponent,
-                                DisplayedSize(sizes(opponent->ImageName), view.ImageDivisor));
+  const TArenaRect r = PairRect(*focus, DisplayedSize(ObjectImageSize(*focus, sizes), view.ImageDivisor), *opponent,
+                                DisplayedSize(ObjectImageSize(*opponent, sizes), view.ImageDivisor));
   const int w = r.Right - r.Left;
   const int h = r.Bottom - r.Top;
   if (view.Zoom == 1 && 3 * w < 800 && 3 * h < 600) {

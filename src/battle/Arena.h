@@ -18,10 +18,19 @@ struct TImageSize {
   int Width = 0;
   int Height = 0;
 };
-// Gives an image's size by name (raises the image list's error for an unknown name).
+// Gives an image's size by name; 0 x 0 for a picture that is not loaded.
 using TImageSizeFn = std::function<TImageSize(const std::string& name)>;
-// Image sizes read from an image list (the battle's own sprites).
+// Image sizes read from an image list (the battle's own sprites). Asking never reports a
+// missing picture: the simulation does not depend on pictures, drawing reports them.
 TImageSizeFn ImageSizesOf(const TDXImageList& images);
+
+// The size an object moves, collides and wraps with when neither its picture nor its own
+// ship picture is loaded.
+constexpr TImageSize DefaultObjectSize{16, 16};
+// The size of the picture an object shows; when that is not loaded, the size of its own
+// picture (a ship's sprite, a shot's picture while its detonation frames are missing), else
+// the default.
+TImageSize ObjectImageSize(const TGameObject& o, const TImageSizeFn& sizes);
 
 struct TArenaView {
   int Zoom = 1;          // 1: the whole 800 x 600 arena on screen; 3: close view of 2400 x 1800

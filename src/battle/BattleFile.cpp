@@ -73,14 +73,29 @@ void RequireFlagships(const TBattleSetup& setup, const std::string& path) {
 }
 
 void BuildBattle(const TBattleSetup& setup, TRoster& roster) {
+  // Every ship's class is known before anything is built, so a battle that cannot be fought
+  // is refused with the class named and leaves nothing behind.
+  for (const auto& e : setup.Ships) {
+    const std::string shipsFile = ShipDataFile(roster.Folders.Data, e.Prefix, "ships");
+    if (!AdfSectionExists(shipsFile, e.Class))
+      throw EGameError("Ship \"" + e.Designation + "\" of the battle file has an unknown class \"" + e.Class +
+                       "\" (not in " + shipsFile + "); the battle cannot start");
+  }
   for (int i = 0; i <= setup.Asteroids; ++i)
     roster.Objects->Add("asteroid_" + std::to_string(i), std::make_unique<TGameObject>(KIND_ASTEROID, 0, 0, 0, 0));
 
   if (!setup.PlanetName.empty()) {
-    if (roster.Images)
-      roster.Images->LoadImage("planet",
-                               ResolvePath(NormalizeSlashes(roster.Folders.Graphics + setup.PlanetName + ".img")),
-                               clBlack);
+    if (roster.Images) {
+      // The planet is fought around even when its picture cannot be read; no earlier battle's
+      // planet shows in its place.
+      try {
+        roster.Images->LoadImage(
+            "planet", ResolvePath(NormalizeSlashes(roster.Folders.Graphics + setup.PlanetName + ".img")), clBlack);
+      } catch (const std::exception& e) {
+        roster.Images->Remove("planet");
+        AddDataWarning(roster.Warnings, "battle.adf", "MISC", "PLANET_NAME", e.what());
+      }
+    }
     auto planet = std::make_unique<TGameObject>(KIND_PLANET, 0, 0, setup.PlanetY, setup.PlanetX);
     planet->Side = 0;
     planet->AIDriven = false;

@@ -21,6 +21,16 @@ namespace {
 constexpr int MaxBarLength = 290;
 }  // namespace
 
+void TMelee::DrawPicture(const std::string& name, int x, int y) {
+  if (const TImageItem* image = Env.Images->Lookup(name)) image->Draw(*Env.Surface, x, y);
+}
+
+void TMelee::DrawLogo(const std::string& name, int x, int y) {
+  // A race without a logo was told about when the battle was built; its side shows none.
+  const int i = Env.Images->IndexOf(name);
+  if (i >= 0) Env.Images->At(i)->Draw(*Env.Surface, x, y);
+}
+
 int TMelee::PlayerSide() const {
   const TGameObject* p1 = Objects.Find("player1ship");
   return IsAlive(p1) ? 1 : 2;
@@ -32,12 +42,13 @@ void TMelee::DrawBattle() {
   TDXImageList& images = *Env.Images;
   const int cx = View.CameraX, cy = View.CameraY;
   const char* starNames[] = {"star1", "star2", "star3", "star4"};
-  TImageItem* starImages[4];
-  for (int i = 0; i < 4; ++i) starImages[i] = &images.Find(starNames[i]);
+  // A star picture that is not loaded leaves its stars out (reported once); nothing else.
+  const TImageItem* starImages[4];
+  for (int i = 0; i < 4; ++i) starImages[i] = images.Lookup(starNames[i]);
   for (int i = 0; i < Stars.Count(); ++i) {
     const TBackStar& star = *Stars.At(i);
     int size = star.Size < 1 ? 1 : (star.Size > 4 ? 4 : star.Size);
-    starImages[size - 1]->Draw(s, Round(star.X) - cx, Round(star.Y) - cy);
+    if (starImages[size - 1]) starImages[size - 1]->Draw(s, Round(star.X) - cx, Round(star.Y) - cy);
   }
   for (int i = 0; i < Trails.Count(); ++i) {
     const TTrail& t = *Trails.At(i);
@@ -93,7 +104,9 @@ void TMelee::DrawObject(TGameObject& o, int playerSide) {
     double rad = (a - 90.8) * M_PI / 180.0;
     AddTrail(Trails, Round(std::cos(rad) * r + o.X), Round(std::sin(rad) * r + o.Y), o.TrailColour);
   }
-  std::string image = !o.Dying && o.FireImageFrames >= 1 ? o.ImageName + "_fr" : o.ImageName;
+  // A ship without a firing picture keeps its own while it fires.
+  std::string image = o.ImageName;
+  if (!o.Dying && o.FireImageFrames >= 1 && Env.Images->Has(o.ImageName + "_fr")) image = o.ImageName + "_fr";
   bool hidden = o.Cloaked && o.CloakClass == 1 && (TwoPilots || o.Side != playerSide);
   if (!hidden && !image.empty()) {
     int angle;
@@ -122,7 +135,7 @@ void TMelee::DrawStatusPanel(TGameObject* ship, bool left) {
   if (ship->Structure < 0) ship->Structure = 0;
   if (ship->Crew < 0) ship->Crew = 0;
   if (ship->Energy < 0) ship->Energy = 0;
-  images.Find(ship->Side == 1 ? "race1logo_small" : "race2logo_small").Draw(s, left ? 2 : 748, 2);
+  DrawLogo(ship->Side == 1 ? "race1logo_small" : "race2logo_small", left ? 2 : 748, 2);
   const char* traits[] = {"cybernetic", "organic", "resiliant"};
   const bool has[] = {ship->Cybernetic, ship->Organic, ship->Resiliant};
   for (int i = 0; i < 3; ++i)
@@ -180,10 +193,9 @@ void TMelee::PromptBlink() {
 
 void TMelee::DrawPreBattle() {
   TSurface& s = *Env.Surface;
-  TDXImageList& images = *Env.Images;
-  images.Find("bbattle").Draw(s, 0, 0);
-  images.Find("race1logo").Draw(s, 75, 160);
-  images.Find("race2logo").Draw(s, 525, 160);
+  DrawPicture("bbattle", 0, 0);
+  DrawLogo("race1logo", 75, 160);
+  DrawLogo("race2logo", 525, 160);
   TCanvas c(s);
   c.Brush.Style = TBrushStyle::bsClear;
   c.Font.Size = 12;
@@ -202,11 +214,10 @@ void TMelee::DrawPreBattle() {
 
 void TMelee::DrawAfterBattle() {
   TSurface& s = *Env.Surface;
-  TDXImageList& images = *Env.Images;
-  images.Find("abattle").Draw(s, 0, 0);
-  images.Find(WinningSide == 1 ? "race1logo" : "race2logo").Draw(s, 300, 190);
-  images.Find("race1logo_small").Draw(s, 101, 33);
-  images.Find("race2logo_small").Draw(s, 649, 33);
+  DrawPicture("abattle", 0, 0);
+  DrawLogo(WinningSide == 1 ? "race1logo" : "race2logo", 300, 190);
+  DrawLogo("race1logo_small", 101, 33);
+  DrawLogo("race2logo_small", 649, 33);
   int x1 = 60, y1 = 150, x2 = 610, y2 = 150;
   for (int i = 0; i < Objects.Count(); ++i) {
     const TGameObject& o = *Objects.At(i);
@@ -245,10 +256,11 @@ void TMelee::DrawAfterBattle() {
 
 void TMelee::DrawRosterIcon(const TGameObject& ship, int x, int y) {
   TSurface& s = *Env.Surface;
-  const TImageItem& icon = Env.Images->Find(ship.IconImage);
-  int w = icon.Width(), h = icon.Height();
-  FitSize(w, h, 40, 40);
-  DrawCentered(s, *Env.Images, ship.IconImage, x, y, w, h, 0, 255);
+  if (const TImageItem* icon = Env.Images->Lookup(ship.IconImage)) {
+    int w = icon->Width(), h = icon->Height();
+    FitSize(w, h, 40, 40);
+    DrawCentered(s, *Env.Images, ship.IconImage, x, y, w, h, 0, 255);
+  }
   TCanvas c(s);
   c.Brush.Style = TBrushStyle::bsClear;
   c.Font.Size = 7;

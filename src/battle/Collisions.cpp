@@ -57,8 +57,8 @@ bool RectsOverlap(const TGameObject& a, TImageSize imageA, const TGameObject& b,
 }
 
 bool ObjectsOverlap(const TGameObject& a, const TGameObject& b, const TImageSizeFn& sizes, const TArenaView& view) {
-  const TImageSize sa = sizes(a.ImageName);
-  const TImageSize sb = sizes(b.ImageName);
+  const TImageSize sa = ObjectImageSize(a, sizes);
+  const TImageSize sb = ObjectImageSize(b, sizes);
   if (view.Zoom == 3) return RectsOverlap(a, sa, b, sb);
   return CirclesOverlap(a, DisplayedSize(sa, view.ImageDivisor), b, DisplayedSize(sb, view.ImageDivisor));
 }
@@ -80,8 +80,8 @@ TMeetingPoint MeetingPoint(const TGameObject& a, const TGameObject& b) {
 }
 
 void PushOut(TGameObject& o, const TGameObject& other, const TImageSizeFn& sizes, const TArenaView& view) {
-  const TImageSize so = DisplayedSize(sizes(o.ImageName), view.ImageDivisor);
-  const TImageSize sother = DisplayedSize(sizes(other.ImageName), view.ImageDivisor);
+  const TImageSize so = DisplayedSize(ObjectImageSize(o, sizes), view.ImageDivisor);
+  const TImageSize sother = DisplayedSize(ObjectImageSize(other, sizes), view.ImageDivisor);
   for (int step = 0; step < PUSH_OUT_STEPS; ++step) {
     o.X += o.VX;
     o.Y += o.VY;

@@ -9,6 +9,7 @@
 #include "battle/Motion.h"
 #include "battle/Outcome.h"
 #include "battle/Targeting.h"
+#include "core/Adf.h"
 #include "core/Errors.h"
 #include "core/Numbers.h"
 #include "media/Controls.h"
@@ -16,6 +17,7 @@
 #include "media/ImageList.h"
 #include "media/Input.h"
 #include "media/WaveList.h"
+#include "weapons/Cloaks.h"
 #include "weapons/Damage.h"
 #include "weapons/Weapon.h"
 
@@ -108,6 +110,8 @@ void TMelee::PlaySound(const std::string& name) {
   if (i >= 0) Env.Waves->At(i)->Play(false);
 }
 
+bool TMelee::HasImage(const std::string& name) const { return Env.Images && Env.Images->Has(name); }
+
 void TMelee::DrawRingWave(double x, double y, TColor color, int step, int size) {
   if (!Env.Surface) return;
   DrawRings(*Env.Surface, {Round(x) - View.CameraX, Round(y) - View.CameraY}, color, true, step, size);
@@ -120,6 +124,13 @@ TGameObject* TMelee::AddCraft(const TCraftOrder& c) {
   roster.Images = Env.Images;
   roster.Battle = this;
   roster.Warnings = &Warnings;
+  // A carrier whose craft class is not in its ship file launches nothing (said once).
+  const std::string shipsFile = ShipDataFile(Env.Folders.Data, c.Prefix, "ships");
+  if (!AdfSectionExists(shipsFile, c.Class)) {
+    if (UnknownCraft.insert(c.Class).second)
+      AddDataWarning(&Warnings, shipsFile, c.Class, "", "craft class \"" + c.Class + "\" does not exist");
+    return nullptr;
+  }
   TShipOrder order;
   order.Class = c.Class;
   order.Designation = c.Key;
@@ -135,6 +146,9 @@ TGameObject* TMelee::AddCraft(const TCraftOrder& c) {
   TGameObject& craft = AddShip(roster, order);
   // The pictures were loaded under the craft's class, not under its key.
   craft.ImageName = craft.IconImage = c.Class;
+  // A disguise of the craft puts back the picture the craft really has.
+  for (TWeapon* w : {craft.Weapon1.get(), craft.Weapon2.get()})
+    if (auto* mask = dynamic_cast<TAsteroidMask*>(w)) mask->SavedImage = c.Class;
   craft.Launcher = c.Carrier;
   return &craft;
 }

@@ -4,6 +4,7 @@
 // explosions with their salvage, victory, and the three battle screens.
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "battle/Arena.h"
@@ -82,6 +83,7 @@ public:
   TSurface* EffectSurface() override { return Env.Surface; }
   TPoint Camera() const override { return {View.CameraX, View.CameraY}; }
   TGameObject* AddCraft(const TCraftOrder& order) override;
+  bool HasImage(const std::string& name) const override;
 
   TStarList Stars;
   TObjectList Objects;
@@ -119,11 +121,17 @@ private:
   void PromptBlink();
   void DrawPointer(TGameObject& ship, int playerSide);
   void DrawObject(TGameObject& o, int playerSide);
+  // Draws a picture with its top-left at (x, y); one that is not loaded draws nothing.
+  void DrawPicture(const std::string& name, int x, int y);
+  // A race logo: none for a race without one, and that is no error.
+  void DrawLogo(const std::string& name, int x, int y);
   int PlayerSide() const;
   TImageSize Displayed(const TGameObject& o);
 
   TBattleEnvironment Env;
   TImageSizeFn Sizes;
+  // Craft classes found missing, each warned about once.
+  std::set<std::string> UnknownCraft;
 };
 
 }  // namespace sw

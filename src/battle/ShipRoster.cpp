@@ -1,6 +1,9 @@
 #include "battle/ShipRoster.h"
 
+#include <algorithm>
+
 #include "core/Adf.h"
+#include "core/Errors.h"
 #include "core/Numbers.h"
 #include "core/Paths.h"
 #include "core/Text.h"
@@ -34,18 +37,38 @@ std::vector<std::string> ReadAddOnPrefixes(const std::string& dataFolder) {
   return prefixes;
 }
 
-TShipClass ReadShipClass(const std::string& file, const std::string& s) {
+TShipClass ReadShipClass(const std::string& file, const std::string& s, TDataWarnings* warnings) {
+  // Numbers are held to ranges a battle can count, round and draw with; a hull or crew far
+  // beyond any ship would overflow the rounding of the status panels and the crew rows.
+  auto warn = [&](const char* key, const std::string& value, const std::string& range, const std::string& used) {
+    AddDataWarning(warnings, file, s, key, value + " is out of range " + range + "; " + used + " is used");
+  };
+  auto whole = [&](const char* key, int lo, int hi) {
+    const int v = AdfReadInteger(file, s, key, 0);
+    if (v >= lo && v <= hi) return v;
+    const int held = std::clamp(v, lo, hi);
+    warn(key, std::to_string(v), std::to_string(lo) + ".." + std::to_string(hi), std::to_string(held));
+    return held;
+  };
+  auto real = [&](const char* key, double hi) {
+    const double v = AdfReadReal(file, s, key, 0);
+    if (v >= 0 && v <= hi) return v;
+    const double held = v > hi ? hi : 0;  // not a number, or below 0: 0
+    warn(key, AdfReadString(file, s, key, ""), "0.." + std::to_string(static_cast<int>(hi)),
+         std::to_string(static_cast<int>(held)));
+    return held;
+  };
   TShipClass c;
   c.BmpImage = AdfReadString(file, s, "BMP_IMAGE", "");
   c.Starbase = AdfReadBool(file, s, "STARBASE", false);
-  c.TurnRate = AdfReadInteger(file, s, "TURN_RATE", 0);
-  c.Thrusters = AdfReadInteger(file, s, "THRUSTERS", 0);
-  c.Structure = AdfReadReal(file, s, "STRUCTURE", 0);
-  c.Crew = AdfReadReal(file, s, "CREW", 0);
-  c.Energy = AdfReadReal(file, s, "ENERGY", 0);
-  c.EnergyAsInteger = AdfReadInteger(file, s, "ENERGY", 0);
-  c.EnergyRegen = AdfReadInteger(file, s, "ENERGY_R", 0);
-  c.MaxSpeed = AdfReadInteger(file, s, "MAX_SPEED", 0);
+  c.TurnRate = whole("TURN_RATE", -255, 255);
+  c.Thrusters = whole("THRUSTERS", -MaxShipAmount, MaxShipAmount);
+  c.Structure = real("STRUCTURE", MaxShipAmount);
+  c.Crew = real("CREW", MaxShipAmount);
+  c.Energy = real("ENERGY", MaxShipAmount);
+  c.EnergyAsInteger = std::clamp(AdfReadInteger(file, s, "ENERGY", 0), 0, MaxShipAmount);
+  c.EnergyRegen = whole("ENERGY_R", -MaxShipAmount, MaxShipAmount);
+  c.MaxSpeed = whole("MAX_SPEED", 0, MaxShipAmount);
   c.DisplayName = AdfReadString(file, s, "DISP_NAME", "");
   c.Cybernetic = AdfReadBool(file, s, "CYBERNETIC", false);
   c.Organic = AdfReadBool(file, s, "ORGANIC", false);
@@ -70,12 +93,32 @@ const std::vector<std::string>& ShipFileKeys() {
 
 namespace {
 
-// Loads a ship picture under `name`, and its firing picture under name + "_fr" when it exists.
-void LoadShipImages(TDXImageList& images, const std::string& shipsFolder, const std::string& bmp,
-                    const std::string& name) {
-  images.LoadImage(name, ResolvePath(NormalizeSlashes(shipsFolder + bmp + ".img")), clBlack);
-  const std::string firing = ResolvePath(NormalizeSlashes(shipsFolder + bmp + "_fr.img"));
-  if (FileExists(firing)) images.LoadImage(name + "_fr", firing, clBlack);
+// Loads a picture under `name`; one that cannot be read leaves no picture of that name (never
+// an earlier battle's) and a warning, and the battle goes on without it.
+bool LoadPicture(TRoster& roster, const std::string& name, const std::string& path, const std::string& file,
+                 const std::string& section, const std::string& key) {
+  try {
+    roster.Images->LoadImage(name, path, clBlack);
+    return true;
+  } catch (const std::exception& e) {
+    roster.Images->Remove(name);
+    AddDataWarning(roster.Warnings, file, section, key, e.what());
+    return false;
+  }
+}
+
+// Loads a ship picture under `name`, and its firing picture under name + "_fr" when it exists
+// and can be read. A ship without one has no firing picture of that name left from an earlier
+// battle either.
+void LoadShipImages(TRoster& roster, const std::string& shipsFile, const std::string& shipClass,
+                    const std::string& bmp, const std::string& name) {
+  // The ship's own picture is the one it cannot fight without: the image loader's error.
+  if (bmp.empty()) throw EGameError("Ship class \"" + shipClass + "\" has no picture (BMP_IMAGE)");
+  const std::string base = NormalizeSlashes(roster.Folders.Ships + bmp);
+  roster.Images->LoadImage(name, ResolvePath(base + ".img"), clBlack);
+  const std::string firing = ResolvePath(base + "_fr.img");
+  if (!FileExists(firing) || !LoadPicture(roster, name + "_fr", firing, shipsFile, shipClass, "BMP_IMAGE"))
+    roster.Images->Remove(name + "_fr");
 }
 
 void LoadRace(TRoster& roster, int side, const std::string& racesFile, const std::string& race) {
@@ -83,14 +126,17 @@ void LoadRace(TRoster& roster, int side, const std::string& racesFile, const std
   if (!roster.Images) return;
   const std::string logo = AdfReadString(racesFile, race, "FULL_BMP", "");
   const std::string name = "race" + std::to_string(side) + "logo";
+  // Never the logo of an earlier battle's race: this side shows its own or none.
+  roster.Images->Remove(name);
+  roster.Images->Remove(name + "_small");
   if (logo.empty()) {
     // A flagship of an unknown race still fights; its side just shows no logo.
     AddDataWarning(roster.Warnings, racesFile, race, "FULL_BMP", "no race logo for side " + std::to_string(side));
     return;
   }
   const std::string base = NormalizeSlashes(roster.Folders.Graphics + logo);
-  roster.Images->LoadImage(name, ResolvePath(base + ".img"), clBlack);
-  roster.Images->LoadImage(name + "_small", ResolvePath(base + "_small.img"), clBlack);
+  LoadPicture(roster, name, ResolvePath(base + ".img"), racesFile, race, "FULL_BMP");
+  LoadPicture(roster, name + "_small", ResolvePath(base + "_small.img"), racesFile, race, "FULL_BMP");
 }
 
 }  // namespace
@@ -99,9 +145,9 @@ TGameObject& AddShip(TRoster& roster, const TShipOrder& order) {
   const std::string& d = order.Designation;
   const std::string shipsFile = ShipDataFile(roster.Folders.Data, order.Prefix, "ships");
   const std::string weaponsFile = ShipDataFile(roster.Folders.Data, order.Prefix, "weapons");
-  const TShipClass c = ReadShipClass(shipsFile, order.Class);
+  const TShipClass c = ReadShipClass(shipsFile, order.Class, roster.Warnings);
 
-  if (order.LoadImages && roster.Images) LoadShipImages(*roster.Images, roster.Folders.Ships, c.BmpImage, d);
+  if (order.LoadImages && roster.Images) LoadShipImages(roster, shipsFile, order.Class, c.BmpImage, d);
 
   double x = order.X, y = order.Y;
   if (c.Starbase) {
@@ -125,8 +171,15 @@ TGameObject& AddShip(TRoster& roster, const TShipOrder& order) {
   ship.MaxStructure = c.Structure;
   ship.MaxCrew = c.Crew;
   ship.MaxEnergy = c.Energy;
-  ship.Structure = order.Structure != 0 ? order.Structure : c.Structure;
-  ship.Crew = order.Crew != 0 ? order.Crew : c.Crew;
+  // A hull or crew asked for is held to the same range as the class's own.
+  auto asked = [&](double value, double full, const char* key) {
+    if (value == 0) return full;
+    if (value > 0 && value <= MaxShipAmount) return value;
+    AddDataWarning(roster.Warnings, d, order.Class, key, "out of range 0.." + std::to_string(MaxShipAmount));
+    return value > MaxShipAmount ? static_cast<double>(MaxShipAmount) : full;
+  };
+  ship.Structure = asked(order.Structure, c.Structure, "DAMAGE");
+  ship.Crew = asked(order.Crew, c.Crew, "CREW");
   ship.Energy = c.EnergyAsInteger;
   ship.EnergyRegen = c.EnergyRegen / 100.0;
   ship.MaxSpeed = c.MaxSpeed / 100.0;
@@ -153,7 +206,7 @@ TGameObject& AddShip(TRoster& roster, const TShipOrder& order) {
   if (ship.Weapon2->LaunchesCraft) craft = ship.Weapon2->ImageName;
   if (!craft.empty() && roster.Images) {
     const std::string bmp = AdfReadString(shipsFile, craft, "BMP_IMAGE", "");
-    LoadShipImages(*roster.Images, roster.Folders.Ships, bmp, craft);
+    LoadShipImages(roster, shipsFile, craft, bmp, craft);
   }
   return ship;
 }

@@ -47,7 +47,11 @@ struct TShipClass {
   bool DogfightInclude = true;
   std::string Race;
 };
-TShipClass ReadShipClass(const std::string& shipsFile, const std::string& className);
+// Hull, crew, energy and speeds are held to 0..MaxShipAmount (turn rate to -255..255) when read,
+// with a warning.
+constexpr int MaxShipAmount = 100000;
+TShipClass ReadShipClass(const std::string& shipsFile, const std::string& className,
+                         TDataWarnings* warnings = nullptr);
 // Every key a ship class section may hold.
 const std::vector<std::string>& ShipFileKeys();
 

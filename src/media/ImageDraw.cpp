@@ -6,7 +6,9 @@ namespace sw {
 
 void DrawCentered(TSurface& surface, const TDXImageList& list, const std::string& name, int cx, int cy, int width,
                   int height, int angle, int alpha) {
-  const TImageItem& image = list.Find(name);
+  const TImageItem* found = list.Lookup(name);
+  if (!found) return;  // reported once by the list; the rest of the frame is drawn
+  const TImageItem& image = *found;
   bool opaque = alpha >= 255;
   int halfW = width / 2, halfH = height / 2;
   int left = cx - halfW, top = cy - halfH;
@@ -33,7 +35,13 @@ void DrawCrewIcons(TSurface& surface, const TDXImageList& list, int capacity, in
   // stops there. False once the row has left the screen.
   auto group = [&](const char* name, int count) {
     if (count <= 0) return true;
-    const TImageItem& icon = list.Find(name);
+    const TImageItem* found = list.Lookup(name);
+    if (!found) {
+      // A missing icon leaves a gap for its group; the other groups keep their places.
+      i += std::min(count, 200);
+      return true;
+    }
+    const TImageItem& icon = *found;
     for (int n = 0; n < count; ++n, ++i) {
       long long x = side == 1 ? 100 + 7LL * i : 693 - 7LL * i;
       if (x > 800 || x < -icon.Width()) return false;

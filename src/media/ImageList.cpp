@@ -128,10 +128,26 @@ void TImageItem::DrawRotateAlpha(TSurface& s, int x, int y, int w, int h, int, d
   DrawTransformed(s, x, y, w, h, cx, cy, angle, alpha);
 }
 
+bool TDXImageList::FirstMiss(const std::string& name) const {
+  bool& reported = Reported[LowerCase(name)];
+  if (reported) return false;
+  reported = true;
+  Missed.push_back(name);
+  return true;
+}
+
 TImageItem& TDXImageList::Find(const std::string& name) const {
   int i = IndexOf(name);
-  if (i < 0) throw EGameError(Format("Image '%s' not found", name));
-  return *Items[static_cast<size_t>(i)];
+  if (i >= 0) return *Items[static_cast<size_t>(i)];
+  if (FirstMiss(name)) throw EGameError(Format("Image '%s' not found", name));
+  return Blank;
+}
+
+const TImageItem* TDXImageList::Lookup(const std::string& name) const {
+  int i = IndexOf(name);
+  if (i >= 0) return Items[static_cast<size_t>(i)].get();
+  if (FirstMiss(name) && OnMissing) OnMissing(Format("Image '%s' not found", name));
+  return nullptr;
 }
 
 int TDXImageList::IndexOf(const std::string& name) const {
@@ -161,6 +177,10 @@ void TDXImageList::Delete(int i) {
   IndexedCount = static_cast<size_t>(-1);
 }
 
+void TDXImageList::Remove(const std::string& name) {
+  for (int i = IndexOf(name); i >= 0; i = IndexOf(name)) Delete(i);
+}
+
 TImageItem& TDXImageList::LoadImage(const std::string& name, const std::string& path, TColor key) {
   TBitmap bmp = LoadBitmapFile(path);  // a file that cannot be read leaves the list as it was
   int i = IndexOf(name);
@@ -169,6 +189,8 @@ TImageItem& TDXImageList::LoadImage(const std::string& name, const std::string& 
   item.Name = name;
   item.TransparentColor = key;
   item.MakeReady();
+  // Found again: should it go missing later, that is a new fault worth a report.
+  Reported.erase(LowerCase(name));
   return item;
 }
 
@@ -177,6 +199,13 @@ void TDXImageList::CutSheet(const std::string& base, const std::string& path, in
   if (rows <= 0 || columns <= 0) return;
   TBitmap sheet = LoadBitmapFile(path);
   if (frameWidth <= 0 || frameHeight <= 0) return;
+  // A frame never exceeds the sheet, and frames that would start past its edge are not cut:
+  // a count far beyond the sheet cannot fill the memory with empty frames.
+  frameWidth = std::min(frameWidth, sheet.Width);
+  frameHeight = std::min(frameHeight, sheet.Height);
+  if (frameWidth <= 0 || frameHeight <= 0) return;
+  rows = std::min(rows, (sheet.Height + frameHeight - 1) / frameHeight);
+  columns = std::min(columns, (sheet.Width + frameWidth - 1) / frameWidth);
   int k = 1;
   for (int row = 0; row < rows; ++row)
     for (int col = 0; col < columns; ++col) {

@@ -66,6 +66,9 @@ public:
   virtual TSurface* EffectSurface() { return nullptr; }
   virtual TPoint Camera() const { return {}; }
 
+  // True when the battle's image list holds a picture of that name (a stand-in has them all).
+  virtual bool HasImage(const std::string& /*name*/) const { return true; }
+
   // Adds a carried craft as a ship of the battle (its pictures were loaded with its carrier).
   // nullptr when this battle takes no craft.
   virtual TGameObject* AddCraft(const TCraftOrder& /*order*/) { return nullptr; }

@@ -32,7 +32,12 @@ TStealth::TStealth(TGameObject* owner, const std::string& ownerKey, const TWeapo
 
 std::string TAsteroidMask::HiddenImage() const { return "asteroid1"; }
 
-std::string TStealth::HiddenImage() const { return Owner->ImageName + "_fr"; }
+std::string TStealth::HiddenImage() const {
+  // A ship without a firing picture stays in its own picture: its side still sees it, the
+  // enemy does not, as with the ghost.
+  const std::string ghost = Owner->ImageName + "_fr";
+  return !Battle || Battle->HasImage(ghost) ? ghost : Owner->ImageName;
+}
 
 void TAsteroidMask::Fire(uint8_t released) {
   if (released == 1 || !Owner) return;

@@ -1,5 +1,6 @@
 #include "weapons/Craft.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "battle/GameObject.h"
@@ -71,8 +72,10 @@ void TReleaseDrones::Fire(uint8_t) {
   TGameObject& carrier = *Owner;
   // A mother ship already given up has nothing left to release.
   if (carrier.Structure <= 0) return;
-  const double crew = carrier.Crew;
-  const int n = Round(crew);
+  // One drone per crew member, but never more than a frame can take: a crew beyond that
+  // releases the most, spread evenly around the ship.
+  const double crew = std::min(carrier.Crew, static_cast<double>(MaxDronesReleased));
+  const int n = crew > 0 ? Round(crew) : 0;
   double a = carrier.Heading * DEGREES_PER_UNIT;
   for (int i = 0; i < n; ++i) {
     a += 360.0 / crew;

@@ -14,8 +14,11 @@ public:
   bool WantsToFire(TGameObject* target, double distance, double bearing) override;
 };
 
-// Turns every crew member into a drone ship leaving at evenly spaced headings all round; the
-// mother ship is left behind and destroyed.
+// The most drones one release puts into the battle.
+constexpr int MaxDronesReleased = 50;
+
+// Turns every crew member into a drone ship leaving at evenly spaced headings all round (at
+// most MaxDronesReleased of them); the mother ship is left behind and destroyed.
 class TReleaseDrones : public TWeapon {
 public:
   TReleaseDrones(TGameObject* owner, const std::string& ownerKey, const TWeaponDefinition& def,

@@ -13,6 +13,7 @@ TGameObject& LaunchWeaponObject(TWeapon& w, IBattleAccess& battle, const TLaunch
   auto object = std::make_unique<TGameObject>(KIND_WEAPON, l.Speed, l.Heading, Round(l.Y), Round(l.X));
   TGameObject& o = battle.AddObject(l.Key, std::move(object));
   o.ImageName = w.ImageName;
+  o.IconImage = w.ImageName;  // its size should a detonation picture be missing
   o.Side = w.Side;
   o.AIDriven = w.AIDriven;
   o.LifeSpan = l.LifeSpan;

@@ -87,6 +87,7 @@ TGameObject& TWeapon::LaunchObject(double d, double speed) {
                                               Round(ship.X));
   TGameObject& o = Battle->AddObject(OwnerKey + OwnerKeySuffix, std::move(object));
   o.ImageName = ImageName;
+  o.IconImage = Animated ? ImageBase + "_1" : ImageName;  // its size should a picture be missing
   o.Side = Side;
   o.AIDriven = AIDriven;
   o.LifeSpan = LifeSpan;
@@ -183,7 +184,8 @@ void TWeapon::ProjectileHit(TGameObject& o, TGameObject* t) {
   if (!o.Dying) {
     if (t || !DetOnTarg) {
       StartDetonation(o);
-      if (AnimationFrames == 0) o.ImageName = ExplName;
+      // Without a detonation picture the shot keeps its own until it is gone.
+      if (AnimationFrames == 0 && !ExplName.empty()) o.ImageName = ExplName;
       PlaySound(HitSound);
     } else {
       // A missile that only detonates on a target runs out quietly.
@@ -194,7 +196,7 @@ void TWeapon::ProjectileHit(TGameObject& o, TGameObject* t) {
 
   if (DetonationOver(o)) return;
   if (!o.CreateShockwave) {
-    o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
+    if (!ExplName.empty()) o.ImageName = ExplName + std::to_string(o.ExplosionFrame);
     o.ExplosionFrame += 1;
     return;
   }

@@ -65,8 +65,15 @@ struct TWeaponDefinition {
   uint8_t TransportType = 0;
 };
 
+// Ranges the numbers of a weapon section are held to when read.
+constexpr int32_t MaxFrames = 100000;          // times and counts of frames (about 50 minutes)
+constexpr int32_t MaxSpeed = 1000;             // pixels per frame
+constexpr int32_t MaxAmount = 1000000;         // damage, hit points, energy, thrust
+constexpr int32_t MaxAnimationFrames = 1000;   // frames of a detonation or an animated shot
+
 // Reads one section of a weapon file. A missing file, section or key gives the defaults.
-// A colour that is neither a colour name nor a number gives red and a warning.
+// A colour that is neither a colour name nor a number gives red and a warning; a number out of
+// its range is held to the nearest end, with a warning.
 TWeaponDefinition ReadWeaponDefinition(const std::string& file, const std::string& ident,
                                        TDataWarnings* warnings = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "BattleTestKit.h"
 #include "battle/Arena.h"
+#include "battle/Collisions.h"
 
 using namespace sw;
 using namespace sw::testkit;
@@ -13,6 +14,21 @@ TEST(DisplayedSize, DividedByTheImageDivisorNeverBelowThree) {
   EXPECT_EQ(DisplayedSize({8, 9}, 3).Width, 3);  // 8 div 3 = 2 shows as 3
   EXPECT_EQ(DisplayedSize({8, 9}, 3).Height, 3);
   EXPECT_EQ(DisplayedSize({0, 0}, 1).Width, 3);
+}
+
+TEST(Wrap, AnObjectWithoutItsPictureMovesWithItsOwnPicturesSizeOrTheDefault) {
+  TObjectList list;
+  TGameObject& o = Place(list, "o", KIND_WEAPON, 1, 801, 300);
+  o.ImageName = "explosion1_3";  // a detonation frame that is not loaded
+  o.IconImage = "ship";          // the shot's own picture is
+  EXPECT_EQ(ObjectImageSize(o, Sprites()).Width, 48);
+  const TArenaView far{1, 3, 0, 0};
+  WrapObject(o, Sprites(), far);
+  EXPECT_EQ(o.X, -8);  // half of the 16 pixels the 48-pixel sprite shows
+  o.IconImage.clear();
+  EXPECT_EQ(ObjectImageSize(o, Sprites()).Width, DefaultObjectSize.Width);
+  TGameObject& other = Place(list, "other", KIND_SHIP, 2, 0, 300);
+  EXPECT_TRUE(ObjectsOverlap(o, other, Sprites(), far)) << "it still collides";
 }
 
 TEST(Wrap, LeavingLeftComesBackOnTheEdgeLeavingRightJustOutside) {

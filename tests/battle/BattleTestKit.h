@@ -28,7 +28,7 @@ inline TImageSizeFn Sprites() {
     static const std::map<std::string, TImageSize> sizes = {
         {"ship", {48, 48}}, {"planet", {90, 90}}, {"dot", {6, 6}}};
     auto it = sizes.find(name);
-    if (it == sizes.end()) throw std::runtime_error("Image '" + name + "' not found");
+    if (it == sizes.end()) return TImageSize{};  // not loaded
     return it->second;
   };
 }

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 #include "core/Errors.h"
 #include "media/BitmapFile.h"
+#include "media/ImageDraw.h"
 #include "media/ImageList.h"
 
 using namespace sw;
@@ -51,6 +52,48 @@ TEST(ImageList, FindIgnoresLetterCaseAndNamesTheMissingImage) {
   } catch (const EGameError& e) {
     EXPECT_STREQ(e.what(), "Image 'nothing' not found");
   }
+}
+
+TEST(ImageList, AMissingPictureIsReportedOnceAndThenDrawsNothing) {
+  TTempFolder dir;
+  TDXImageList list;
+  std::vector<std::string> reported;
+  list.OnMissing = [&](const std::string& m) { reported.push_back(m); };
+  list.LoadImage("ship", Save(dir.Path + "/s.img", Solid(4, 4, 0xFFFFFF)), clBlack);
+  TSurface surface(8, 8);
+  // Frame after frame a screen asks for a picture that is not there: one report, no raise
+  // after the first, and the pictures drawn after it still appear.
+  EXPECT_THROW(list.Find("star2"), EGameError);
+  for (int frame = 0; frame < 3; ++frame) {
+    EXPECT_EQ(list.Lookup("a_left"), nullptr);
+    EXPECT_NO_THROW(list.Find("STAR2").Draw(surface, 0, 0));
+    EXPECT_EQ(list.Find("star2").Width(), 0);
+    DrawCentered(surface, list, "a_left", 4, 4, 8, 8);
+    DrawCentered(surface, list, "ship", 4, 4, 4, 4);
+  }
+  EXPECT_EQ(reported, std::vector<std::string>{"Image 'a_left' not found"});
+  EXPECT_EQ(list.MissingNames(), (std::vector<std::string>{"star2", "a_left"}));
+  EXPECT_EQ(surface.Row(4)[4], White);
+  // Loaded again and lost again, it is a new fault and reported again.
+  list.LoadImage("a_left", Save(dir.Path + "/a.img", Solid(2, 2, 0xFFFFFF)), clBlack);
+  list.Remove("A_LEFT");
+  EXPECT_FALSE(list.Has("a_left"));
+  EXPECT_EQ(list.Lookup("a_left"), nullptr);
+  EXPECT_EQ(reported.size(), 2u);
+}
+
+TEST(ImageList, ASheetGivesOnlyTheFramesInsideItWhateverTheCountsSay) {
+  TTempFolder dir;
+  TDXImageList list;
+  const std::string path = Save(dir.Path + "/sheet.img", Solid(30, 10, 0x808080));
+  // 100000 columns of 10 x 5 frames asked from a 30 x 10 sheet: three columns, two rows.
+  list.CutSheet("boom", path, 5, 10, 2, 100000);
+  EXPECT_EQ(list.Count(), 6);
+  // A frame larger than the sheet is the whole sheet, once.
+  list.CutSheet("huge", path, 100000, 100000, 100000, 100000);
+  EXPECT_EQ(list.Count(), 7);
+  EXPECT_EQ(list.Find("huge_1").Width(), 30);
+  EXPECT_EQ(list.IndexOf("huge_2"), -1);
 }
 
 TEST(ImageList, LoadingAnExistingNameReloadsInPlace) {

@@ -3,18 +3,32 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "GameRootFixture.h"
 #include "battle/DataCheck.h"
 #include "core/Adf.h"
+#include "shell/BuiltinImages.h"
 
 namespace sw {
 namespace {
 
 class DataCheck : public GameRoot {
 protected:
+  void SetUp() override {
+    GameRoot::SetUp();
+    // Every picture the lists hold from the start, and shots with pictures in the add-on.
+    for (const auto* list : {&BuiltinImagesMain(), &BuiltinImagesDF(), &BuiltinImagesM(), &BuiltinImagesMG()}) {
+      const char* folder = list == &BuiltinImagesMain() ? "main" : list == &BuiltinImagesDF() ? "df"
+                           : list == &BuiltinImagesM()  ? "m" : "mg";
+      for (const auto& image : *list) WritePicture(Root + "graphics/builtin/" + folder + "/" + image.Name + ".img");
+    }
+    WriteText(Root + "data/add-ons/pack/weapons.adf",
+              "[Gun]\nClass=GENERIC_WEAPON\nReloadTime=77\nImageName=bolt\nExplName=boom_\nAnimationFrames=2\n");
+    AdfFlushCache();
+  }
   bool Has(const std::vector<std::string>& lines, const std::string& line) {
     for (const auto& l : lines)
       if (l.rfind(line, 0) == 0) return true;
@@ -48,7 +62,8 @@ TEST_F(DataCheck, EveryKindOfProblemIsNamedByFileSectionAndKey) {
             "HitSound=kaboom\nBeamColor=glowing\nReloadTime=5\nRange=12\n"
             "[Odd]\nClass=beam_weapon\n[Bare]\nDisplay=nothing\n[Later]\nClass=DOUBLE_GUN\n[Bay]\nClass=FIGHTER\n"
             "ImageName=NoCraft\n");
-  WriteText(Root + "data/add-ons/pack/weapons.adf", "[Gun]\nClass=GENERIC_WEAPON\nTrailColor=puce\n");
+  WriteText(Root + "data/add-ons/pack/weapons.adf",
+            "[Gun]\nClass=GENERIC_WEAPON\nTrailColor=puce\nImageName=bolt\nExplName=boom_\nAnimationFrames=2\n");
   AdfFlushCache();
   const auto lines = CheckGameData(Root);
   std::string all;
@@ -69,11 +84,47 @@ TEST_F(DataCheck, EveryKindOfProblemIsNamedByFileSectionAndKey) {
       "data/weapons.adf:Bare:Class: the weapon has no class word",
       "data/weapons.adf:Bay:ImageName: craft class \"NoCraft\" does not exist",
       "data/add-ons/pack/weapons.adf:Gun:TrailColor: colour \"puce\"",
+      // Every family is in the game: a gun without pictures is found whether a ship carries it or not.
+      "data/weapons.adf:Later:ImageName: the weapon's shots have no picture",
+      "data/weapons.adf:Later:ExplName: the weapon's shots have no detonation picture",
   };
   for (const char* e : expected) EXPECT_TRUE(Has(lines, e)) << e << "\n--- got:\n" << all;
   EXPECT_EQ(lines.size(), std::size(expected)) << all;
-  // A class word of a family that is not in the game yet is good data.
-  EXPECT_EQ(all.find(":Later:"), std::string::npos);
+}
+
+TEST_F(DataCheck, PicturesABattleCannotDoWithoutAreFoundFirst) {
+  WriteText(Root + "data/ships.adf",
+            "[Ghost]\nBMP_IMAGE=station\nSTRUCTURE=1e300\nCREW=2147483647\nWEAPON1=Veil\nWEAPON2=Bare\n"
+            "RACE=TFG\n[Rock]\nBMP_IMAGE=gunship\nWEAPON1=Mask\nWEAPON2=EMPTY\nRACE=\n");
+  WriteText(Root + "data/weapons.adf",
+            "[Veil]\nClass=CLOAK\n[Mask]\nClass=MIMIC\n"
+            "[Bare]\nClass=DOUBLE_GUN\nImageName=\nExplName=\nReloadTime=2147483647\n");
+  WriteText(Root + "data/races.adf", "[TFG]\nDISPLAY_NAME=Test Guard\nFULL_BMP=race_tfg\n[NOL]\nDISPLAY_NAME=No logo\n");
+  // A built-in picture deleted, a logo cut short, a sheet far smaller than its counts.
+  std::filesystem::remove(Root + "graphics/builtin/m/star2.img");
+  WriteText(Root + "graphics/race_tfg_small.img", "BM\x10");
+  WriteText(Root + "graphics/animations/animations.adf", "[boom]\nX=4\nY=4\nX_COUNT=100000\nY_COUNT=1\n");
+  AdfFlushCache();
+  const auto lines = CheckGameData(Root);
+  std::string all;
+  for (const auto& l : lines) all += l + "\n";
+  const char* expected[] = {
+      "graphics/builtin/m/star2.img::: picture graphics/builtin/m/star2.img does not exist",
+      "graphics/animations/animations.adf:boom:X_COUNT: 100000 columns asked, 3 fit in the sheet",
+      "data/ships.adf:Ghost:STRUCTURE: 1e300 is out of range 0..100000",
+      "data/ships.adf:Ghost:CREW: 2147483647 is out of range 0..100000",
+      "data/ships.adf:Ghost:WEAPON1: the CLOAK device \"Veil\" needs a firing picture",
+      "data/ships.adf:Rock:RACE: the class has no race",
+      "data/weapons.adf:Bare:ReloadTime: 2147483647 is out of range",
+      "data/weapons.adf:Bare:ImageName: the weapon's shots have no picture",
+      "data/weapons.adf:Bare:ExplName: the weapon's shots have no detonation picture",
+      "data/races.adf:TFG:FULL_BMP: picture graphics/race_tfg_small.img cannot be read",
+      "data/races.adf:NOL:FULL_BMP: the race has no logo",
+  };
+  for (const char* e : expected) EXPECT_TRUE(Has(lines, e)) << e << "\n--- got:\n" << all;
+  EXPECT_EQ(lines.size(), std::size(expected)) << all;
+  // The mimic's ship has its firing picture.
+  EXPECT_EQ(all.find(":Rock:WEAPON1:"), std::string::npos) << all;
 }
 
 TEST_F(DataCheck, TheRunnerExitsZeroOnGoodDataAndOneWithTheLinesOnBadData) {

@@ -1,6 +1,8 @@
 // Reading weapon sections and choosing the weapon class from the class word.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <typeinfo>
@@ -101,6 +103,38 @@ TEST(WeaponDefinition, EveryKeyIsReadIntoItsField) {
   EXPECT_EQ(d.TransportType, 1);
   // The key list used by the data checker knows every key of this section.
   EXPECT_EQ(WeaponFileKeys().size(), 48u);
+}
+
+TEST(WeaponDefinition, NumbersBeyondAnyWeaponAreHeldToTheirRangeWithAWarning) {
+  TTempFolder folder;
+  auto file = WriteFile(folder, "weapons.adf",
+                        "[Wild]\nClass=GENERIC_WEAPON\nReloadTime=2147483647\nLifeSpan=-1\n"
+                        "ProjectileSpeed=2147483647\nCycleSpeed=2147483647\nAnimationFrames=100000\n"
+                        "WeaponDir=2147483647\nSecondDamage=-2147483647\nTurnRate=1e300\nActivation=50\n");
+  TDataWarnings warnings;
+  auto d = ReadWeaponDefinition(file, "Wild", &warnings);
+  EXPECT_EQ(d.ReloadTime, MaxFrames);
+  EXPECT_EQ(d.LifeSpan, 0);
+  EXPECT_EQ(d.ProjectileSpeed, MaxSpeed);
+  EXPECT_EQ(d.CycleSpeed, 360);
+  EXPECT_EQ(d.AnimationFrames, MaxAnimationFrames);
+  EXPECT_EQ(d.WeaponDir, 4);
+  EXPECT_EQ(d.SecondDamage, -MaxAmount);
+  EXPECT_EQ(d.TurnRate, 0);
+  EXPECT_EQ(d.Activation, 50) << "a number in range is kept";
+  ASSERT_EQ(warnings.size(), 8u);
+  EXPECT_NE(std::find(warnings.begin(), warnings.end(), file + ":Wild:LifeSpan: -1 is out of range 0..100000; 0 is used"),
+            warnings.end());
+
+  // A ship with such a weapon counts, fires and reloads without overflowing anything.
+  TFakeBattle battle;
+  TGameObject ship;
+  ship.Energy = 100;
+  TWeapon gun(&ship, "ship", d, &battle);
+  gun.ReloadCounter = gun.ReloadTime;
+  gun.Fire(0);
+  ASSERT_EQ(battle.Objects.Count(), 1);
+  EXPECT_LE(std::hypot(battle.Objects.At(0)->VX, battle.Objects.At(0)->VY), MaxSpeed * battle.Zoom() + 1);
 }
 
 TEST(WeaponDefinition, ColoursAreNamesOrNumbersAndAnythingElseIsRedWithAWarning) {

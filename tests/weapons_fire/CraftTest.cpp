@@ -143,6 +143,18 @@ TEST_F(Craft, AFractionOfCrewSpacesTheDronesByTheWholeCrew) {
   for (int i = 0; i < 3; ++i) EXPECT_NEAR(Battle.Craft[i].Angle, std::fmod((i + 1) * 360 / 2.6, 360), 1e-9) << i;
 }
 
+TEST_F(Craft, AHugeCrewReleasesAtMostAFramesWorthOfDronesEvenlyAllRound) {
+  Ship.Heading = 0;
+  Ship.Crew = 100000;
+  auto brood = Make<TReleaseDrones>();
+  brood->Fire(0);
+  ASSERT_EQ(Battle.Craft.size(), static_cast<size_t>(MaxDronesReleased));
+  EXPECT_NEAR(Battle.Craft[0].Angle, 360.0 / MaxDronesReleased, 1e-9);
+  const double last = Battle.Craft.back().Angle;
+  EXPECT_TRUE(last < 1e-6 || last > 360 - 1e-6) << "the last goes straight ahead: " << last;
+  EXPECT_EQ(Ship.Crew, 0);
+}
+
 TEST_F(Craft, TheComputerPilotsWishesForCraft) {
   Def.AIFireChance = 100;
   auto bay = Make<TFighter>();
