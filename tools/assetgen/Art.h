@@ -27,6 +27,7 @@ void MakeShips(Output& out, const std::string& gameData);    // every ship class
 void MakeRaces(Output& out, const std::string& gameData);    // race logos and portraits
 void MakePlanets(Output& out, const std::string& gameData);  // planets, the planet sheet
 void MakeCampaign(Output& out);                               // star map, side menu, campaign screen backgrounds
+void MakeStory(Output& out, const std::string& gameData);    // campaign portraits and event pictures from the story files
 // A light button face for black labels (the campaign's row and action buttons).
 Layer PlateButton(int w, int h);
 void MakeSounds(Output& out, const std::string& gameData);   // sound effects

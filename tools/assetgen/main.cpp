@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
         ag::MakeRaces(out, dataDir);
         ag::MakePlanets(out, dataDir);
         ag::MakeCampaign(out);
+        ag::MakeStory(out, dataDir);
     }
     if (only != "images") {
         ag::MakeSounds(out, dataDir);
