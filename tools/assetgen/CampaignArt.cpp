@@ -552,6 +552,23 @@ Layer Schematic(const std::string& title, float length, float beam, int wings) {
     return l;
 }
 
+// The plain blueprint sheet (220 x 150) under a vessel the campaign drew no schematic for: the
+// grid, a centre cross where the ship's own picture is laid, and a title block.
+Layer BlueprintSheet() {
+    Layer l(220, 150);
+    FillRect(l, 0, 0, 220, 150, Hex(0x0c2448));
+    for (int x = 0; x < 220; x += 10) Line(l, {x + 0.5f, 0}, {x + 0.5f, 150}, 1.0f, Hex(0x2a5a8a), x % 50 ? 0.3f : 0.7f);
+    for (int y = 0; y < 150; y += 10) Line(l, {0, y + 0.5f}, {220, y + 0.5f}, 1.0f, Hex(0x2a5a8a), y % 50 ? 0.3f : 0.7f);
+    const Col ink = Hex(0xd8ecff);
+    RingEllipse(l, 110, 75, 62, 62, 1.0f, ink, 0.35f);
+    Line(l, {110.5f, 8}, {110.5f, 142}, 1.0f, ink, 0.25f);
+    Line(l, {40, 75.5f}, {180, 75.5f}, 1.0f, ink, 0.25f);
+    RoundRectOutline(l, 160.5f, 128.5f, 215.5f, 145.5f, 1, 1.0f, ink, 0.6f);
+    DrawText(l, 165, 131, "SURVEY", 8, true, ink);
+    RoundRectOutline(l, 0.5f, 0.5f, 219.5f, 149.5f, 2, 1.0f, ink, 0.6f);
+    return l;
+}
+
 // The system view's picture of a starbase (100 x 100, black key): a ring station.
 Layer StarbaseBig() {
     Layer l(100, 100);
@@ -597,6 +614,7 @@ void MakeCampaign(Output& out) {
     out.Image("graphics/findastar", Keyed(FindAStar(), kKeyRed));
     out.Image("graphics/tradescreen", Keyed(Trade(), kKeyRed));
     out.Image("graphics/builtin/mg/starbase", Keyed(StarbaseBig(), kKeyBlack));
+    out.Image("graphics/blueprint", Keyed(BlueprintSheet(), kKeyBlack));
 
     // The tutorial's characters, misc articles and first vessel articles.
     const std::string tutorial = "graphics/campaigns/tutorial/";
