@@ -47,6 +47,7 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
     problem(map, "FLEET1", "", e.what());
     return lines;
   }
+  game->CheckDialogues();
   lines.insert(lines.end(), game->Problems.begin(), game->Problems.end());
   // The story: triggers, events and what they name.
   for (auto& line : CheckStoryFiles(*game)) lines.push_back(std::move(line));

@@ -216,9 +216,19 @@ public:
   // Opens a talk: mode 0 with the selected fleet, 1 with the selected planet, 2 internally with
   // the named character (the event key "ENVOKE_DIALOG").
   void OpenTalk(int mode, const std::string& partner = "");
-  // Chooses answer 0, 1 or 2 of the section shown.
+  // Talks opened so far: an answer's event that opens another talk is noticed by it.
+  int TalkCount = 0;
+  // The communication screen's static over the portrait: the level (per cent of quiet rows)
+  // moves one step a frame toward its target.
+  int NoiseLevel = 0, NoiseTarget = 0;
+  // Chooses answer 0, 1 or 2 of the section shown. A section without answers offers one that
+  // ends the talk.
   void ChooseAnswer(int answer);
+  // Loads a section of DialogFile; a missing file or section reads as one without lines.
   void LoadSection(const std::string& section);
+  // The data check of the campaign's dialogue files: every answer can be read and its next
+  // section is in its file.
+  void CheckDialogues();
 
   // ---- Campaign battles (CampaignBattle.cpp) ----
   // The six battle slots: indexes into the player's and the selected fleet's Ships, -1 empty.

@@ -5,6 +5,7 @@
 #include "campaign/screens/CampaignRouting.h"
 #include "campaign/screens/MapView.h"
 #include "campaign/screens/SideMenu.h"
+#include "campaign/screens/TalkScreens.h"
 #include "shell/fmMain.h"
 
 namespace sw {
@@ -21,6 +22,12 @@ void TfmMain::DrawCampaignState() {
   if (FuelRangeShown) DrawFuelRange(game, surface);
   if (CampaignSubScreen == csMoveOrder) DrawMoveLine(game, surface, MouseX, MouseY);
   DrawSideMenu(game, surface);
+  switch (CampaignSubScreen) {
+    case csEncounter: DrawEncounterMenu(game, surface); break;
+    case csCommunication: DrawCommunication(game, surface); break;
+    case csEvent: DrawEventScreen(game, surface); break;
+    default: break;
+  }
   DrawMicros += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -119,6 +119,18 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
       if ((b.Panel == 0 || b.Panel == g.SubScreen()) && b.Alpha > AlphaDimmed) buttons.push_back(g.Buttons->KeyAt(i));
     }
   j["buttons"] = buttons;
+  if (g.SubScreen() == csCommunication) {
+    nlohmann::json answers = nlohmann::json::array();
+    for (int i = 0; i < g.Responds.Count(); ++i) {
+      const TRespond& r = *g.Responds.At(i);
+      answers.push_back({{"text", r.Text}, {"next", r.Next}, {"delta", r.RelationDelta}, {"event", r.EventName}});
+    }
+    j["talk"] = {{"mode", g.ComMode},        {"file", g.DialogFile}, {"section", g.TalkSection},
+                 {"partner", g.TalkPartner}, {"race", g.TalkRace},   {"reply", g.ReplyLines},
+                 {"answers", answers}};
+  } else {
+    j["talk"] = nullptr;
+  }
   return j;
 }
 

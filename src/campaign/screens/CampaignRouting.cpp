@@ -52,7 +52,35 @@ void RouteFreeKey(TGameMain& game, const std::string& key) {
   // find-a-star open their screens once those screens are in the game.
 }
 
-void CampaignClick(TGameMain& game, int x, int y) {
+// The buttons that act on every sub-screen: the talk, the encounter menu and the event screen's
+// own way out. True when the key was one of them.
+bool RouteAlwaysKey(TGameMain& game, TMainWindow& main, const std::string& key) {
+  if (key == "hail_fleet" || key == "hail_fleet_dse") {
+    game.OpenTalk(0);
+  } else if (key == "respond_1" || key == "respond_2" || key == "respond_3") {
+    game.ChooseAnswer(key.back() - '1');
+  } else if (key == "close_menu" && game.SubScreen() == csEvent) {
+    // After the end of the game the campaign is left for the main menu, as quitting does.
+    if (game.CloseEventScreen()) {
+      main.SetGameState(gsMenu, false);
+      if (main.DXWaveList) {
+        if (main.DXWaveList->IndexOf("LoopMusic") >= 0) main.DXWaveList->Find("LoopMusic").Stop();
+        if (main.DXWaveList->IndexOf("MenuMusic") >= 0) main.DXWaveList->Find("MenuMusic").Play(false);
+      }
+    }
+  } else if (key == "cancel_fleet_dse") {
+    // The encounter is put off: the map returns and the clock stays stopped until the player
+    // starts it.
+    game.ShowScreen(csMap);
+  } else if (key == "trade_fleet_dse" || key == "attack_fleet_dse") {
+    // Trading and fighting from the encounter menu arrive with trade and campaign battles.
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
   const std::string key = game.Buttons ? game.Buttons->HitTestPanel(x, y, game.SubScreen()) : std::string();
   if (!key.empty()) {
     game.Buttons->Find(key).Click();
@@ -69,6 +97,7 @@ void CampaignClick(TGameMain& game, int x, int y) {
     return;
   }
   if (key.empty()) return;
+  if (RouteAlwaysKey(game, main, key)) return;
   if (!ScreenHoldsKeys(game.SubScreen())) RouteFreeKey(game, key);
 }
 
@@ -83,7 +112,7 @@ void CampaignMouseDown(TGameMain& game, TMainWindow& main, int button, int x, in
     MoveOrderClick(game, button, x, y);
     return;
   }
-  if (button == LeftButton) CampaignClick(game, x, y);
+  if (button == LeftButton) CampaignClick(game, main, x, y);
 }
 
 bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bool ctrl, bool alt) {

@@ -1,0 +1,147 @@
+#include "campaign/screens/TalkScreens.h"
+
+#include <string>
+
+#include "core/Numbers.h"
+#include "media/Canvas.h"
+
+namespace sw {
+
+namespace {
+
+constexpr TColor PanelText = 0x9D8583;
+constexpr TColor EventTextColor = 0x828282;
+// The portrait's frame on the communication screen, where the static falls.
+constexpr int PortraitLeft = 45, PortraitRight = 295, PortraitTop = 45, PortraitBottom = 236;
+
+void DrawPicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
+  if (!game.Env.Images) return;
+  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
+}
+
+void SetAlpha(TGameMain& game, const char* key, bool available) {
+  game.Buttons->Find(key).Alpha = available ? AlphaNormal : AlphaDimmed;
+}
+
+}  // namespace
+
+// ---- The encounter menu -------------------------------------------------------------------------
+
+void SetEncounterAvailability(TGameMain& game) {
+  if (!game.Buttons) return;
+  const TFleet* fleet = game.Fleets.At(game.SelectedFleet);
+  const int r = game.Relation(fleet ? fleet->Race : std::string());
+  SetAlpha(game, "attack_fleet_dse", r <= 70);
+  SetAlpha(game, "trade_fleet_dse", r > 30 && game.CanTrade);
+  SetAlpha(game, "cancel_fleet_dse", r > 30);
+}
+
+void DrawEncounterMenu(TGameMain& game, TSurface& surface) {
+  DrawPicture(game, surface, "dse_menu", 180, 130);
+  if (!game.Buttons) return;
+  for (const char* key : {"hail_fleet_dse", "trade_fleet_dse", "attack_fleet_dse", "cancel_fleet_dse"})
+    game.Buttons->Find(key).Draw();
+  TCanvas c(surface);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Size = 8;
+  c.Font.Bold = false;
+  c.Font.Color = clBlack;
+  c.TextOut(290, 260, "Hail");
+  c.TextOut(290, 272, "Trade");
+  c.TextOut(290, 284, "Attack");
+  c.TextOut(290, 296, "Cancel");
+  c.Release();
+  SetEncounterAvailability(game);
+}
+
+// ---- The communication screen -------------------------------------------------------------------
+
+void SetRespondAvailability(TGameMain& game) {
+  if (!game.Buttons) return;
+  const int answers = game.Responds.Count();
+  SetAlpha(game, "respond_1", answers >= 1);
+  SetAlpha(game, "respond_2", answers >= 2);
+  SetAlpha(game, "respond_3", answers >= 3);
+}
+
+void StepPortraitNoise(TGameMain& game) {
+  if (game.NoiseLevel == game.NoiseTarget) game.NoiseTarget = 93 + Random(7);
+  // A new target equal to the level leaves it where it is, so the level stays in 93..99.
+  if (game.NoiseLevel < game.NoiseTarget) ++game.NoiseLevel;
+  else if (game.NoiseLevel > game.NoiseTarget) --game.NoiseLevel;
+}
+
+int DrawPortraitNoise(TGameMain& game, TSurface& surface) {
+  const uint16_t black = ColorTo565(clBlack), white = ColorTo565(clWhite);
+  int taken = 0;
+  for (int y = PortraitTop; y <= PortraitBottom; ++y) {
+    const int w = Random(100);
+    if (game.NoiseLevel >= w + 1) continue;
+    ++taken;
+    for (int x = PortraitLeft; x <= PortraitRight; ++x) surface.Put(x, y, Random(2) == 0 ? black : white);
+  }
+  return taken;
+}
+
+void DrawCommunication(TGameMain& game, TSurface& surface) {
+  DrawPicture(game, surface, "commenu", 10, 10);
+  // A portrait that could not be loaded was reported when the talk opened.
+  if (game.Env.Images && game.Env.Images->Has("com_pic")) DrawPicture(game, surface, "com_pic", 45, 45);
+  if (!game.TalkRace.empty()) DrawPicture(game, surface, game.TalkRace + "_small", 39, 330);
+  if (game.Buttons)
+    for (const char* key : {"respond_1", "respond_2", "respond_3"}) game.Buttons->Find(key).Draw();
+
+  TCanvas c(surface);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Color = PanelText;
+  c.Font.Size = 10;
+  c.Font.Bold = true;
+  for (size_t k = 0; k < game.ReplyLines.size(); ++k) c.TextOut(325, 40 + 13 * static_cast<int>(k), game.ReplyLines[k]);
+  c.Font.Size = 8;
+  c.Font.Bold = false;
+  for (size_t k = 1; k < game.RaceInfoLines.size(); ++k)
+    c.TextOut(100, 327 + 10 * static_cast<int>(k - 1), game.RaceInfoLines[k]);
+  if (!game.RaceInfoLines.empty()) c.TextOut(360, 327, game.RaceInfoLines[0]);
+  c.TextOut(360, 340, "Diplomatic relations :");
+  c.Font.Color = clBlack;
+  for (int k = 0; k < game.Responds.Count() && k < 3; ++k) c.TextOut(47, 267 + 12 * k, game.Responds.At(k)->Text);
+  c.TextOut(37, 252, "Respond");
+  c.TextOut(37, 312, "Racial info");
+  c.Release();
+
+  SetRespondAvailability(game);
+  StepPortraitNoise(game);
+  DrawPortraitNoise(game, surface);
+
+  // Where the race stands with the player, on the relations scale.
+  if (game.ComMode == 0 || game.ComMode == 1) {
+    const int x = 2 * game.Relation(game.TalkRace) + 363;
+    c.Pen.Width = 3;
+    c.Pen.Color = PanelText;
+    c.MoveTo(x, 365);
+    c.LineTo(x, 378);
+    c.Pen.Width = 1;
+    c.Pen.Color = clBlack;
+    c.MoveTo(x, 365);
+    c.LineTo(x, 378);
+    c.Release();
+  }
+}
+
+// ---- The event screen ---------------------------------------------------------------------------
+
+void DrawEventScreen(TGameMain& game, TSurface& surface) {
+  DrawPicture(game, surface, "plmenu", 10, 10);
+  // The event's picture is reported when it cannot be loaded; the screen shows none then.
+  if (game.Env.Images && game.Env.Images->Has("event_pic")) DrawPicture(game, surface, "event_pic", 170, 50);
+  TCanvas c(surface);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Color = EventTextColor;
+  c.Font.Size = 8;
+  c.Font.Bold = false;
+  for (size_t k = 0; k < game.EventText.size(); ++k) c.TextOut(70, 300 + 12 * static_cast<int>(k), game.EventText[k]);
+  c.Release();
+  if (game.Buttons) game.Buttons->Find("close_menu").Draw();
+}
+
+}  // namespace sw
