@@ -46,6 +46,23 @@ void TfmMain::LeaveBattleResult() {
   uint8_t back = BattleReturnState;
   SetGameState(back, true);
   if (back == gsDogfight && MusicVolume >= -3999) PlayMusic("MenuMusic");
+  // Back in the campaign, the campaign takes the battle's outcome in; a problem with it is
+  // reported and the campaign goes on.
+  if (back == gsCampaign && Campaign) Guarded([&] { Campaign->ProcessOutcome(); });
+}
+
+void TfmMain::GiveUpBattle() {
+  if (!Battle) return;
+  const bool campaignBattle = BattleReturnState == gsCampaign && Campaign;
+  const bool over = Battle->Phase == bpOver;
+  // A campaign battle that already has its result still hands it over, as leaving the result
+  // screen would; one still being fought ends without a result, and the ships that were
+  // slotted for it go back to their fleets.
+  if (campaignBattle && over) Guarded([&] { Battle->WriteOutcome(ProgramFolder + "outcome.adf"); });
+  Battle.reset();
+  if (!campaignBattle) return;
+  if (over) Guarded([&] { Campaign->ProcessOutcome(); });
+  else Guarded([&] { Campaign->GiveBackSlots(); });
 }
 
 void TfmMain::DrawBattleState() {

@@ -157,10 +157,11 @@ void TfmMain::RouteOptions(const std::string& key) {
     StopMusic("MeleeMusic");
   } else if (key == "op10") {
     if (!available) return;
-    // A battle left for the menu is given up: nothing of it is kept or written. Until the fade
-    // reaches the menu the options screen stays live, and going back from it (Escape or the
-    // back button) must lead to the menu, never to the battle state without a battle.
-    Battle.reset();
+    // A battle left for the menu is given up (a campaign battle still hands its ships back).
+    // Until the fade reaches the menu the options screen stays live, and going back from it
+    // (Escape or the back button) must lead to the menu, never to the battle state without a
+    // battle.
+    GiveUpBattle();
     if (OptionsReturnState == gsBattle) OptionsReturnState = gsMenu;
     SetGameState(gsMenu, false);
     StopMusic("LoopMusic");

@@ -125,6 +125,9 @@ private:
   int BattlePhase() const;
   void StartBattleFight();
   void LeaveBattleResult();
+  // The battle is given up for the main menu (the options' quit): nothing of a campaign battle
+  // is lost.
+  void GiveUpBattle();
   void PrepareOptionsFor(uint8_t state);
 
   // The mouse routing of the front-end screens (in MouseRouting.cpp): the key of the button

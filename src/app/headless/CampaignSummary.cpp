@@ -131,6 +131,15 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
   } else {
     j["talk"] = nullptr;
   }
+  if (g.SubScreen() == csCombat) {
+    j["combat"] = {{"player_slots", {g.PlayerFlagship, g.PlayerSupport1, g.PlayerSupport2}},
+                   {"enemy_slots", {g.EnemyFlagship, g.EnemySupport1, g.EnemySupport2}},
+                   {"ratio", g.ForcesRatio()},
+                   {"player_starbase", g.PlayerStarbaseClass},
+                   {"enemy_starbase", g.EnemyStarbaseClass}};
+  } else {
+    j["combat"] = nullptr;
+  }
   return j;
 }
 

@@ -125,6 +125,11 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
     main.GhostMode = !main.GhostMode;
     return true;
   }
+  if (ctrl && alt && key == vk::F2 && game.SubScreen() == csCombat) {
+    // The fleet being attacked is beaten at once, as after a won battle.
+    game.RemoveEnemyFleet();
+    return true;
+  }
   if (key == vk::F2) main.InterceptRangesShown = !main.InterceptRangesShown;
   if (key == F3) main.SensorRangesShown = !main.SensorRangesShown;
   if (key == F4) main.FuelRangeShown = !main.FuelRangeShown;
