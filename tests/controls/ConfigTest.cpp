@@ -136,3 +136,35 @@ TEST(Config, AFailedWriteAtShutdownIsReportedNotFatal) {
   EXPECT_TRUE(reported);
   AdfFlushCache();
 }
+
+TEST(Config, LeavingTheGameKeepsThePlayersFileAsHeWroteIt) {
+  // Saved by a Windows editor: a byte-order mark, the player's keys first, comments, blank
+  // lines, a key of his own, and a game speed far beyond any sense.
+  TGameRoot game;
+  const std::string bom = "\xEF\xBB\xBF";
+  game.WriteConfig(bom +
+                   "[PLAYER1]\r\n; WASD\r\nTURN_LEFT=65\r\nTURN_RIGHT=68\r\n\r\n"
+                   "[MISC]\r\n; slow for my old machine\r\nGAME_SPEED=2147483647\r\nSFX_VOLUME=-400\r\nMY_NOTE=hello\r\n");
+  auto s = game.Run("1 key 32\n10 key 121 ctrl\n", 12);
+  EXPECT_EQ(s["controls"]["player1"][0], 65) << "the first section is read despite the mark";
+  EXPECT_EQ(s["controls"]["player1"][1], 68);
+  EXPECT_EQ(s["timer_interval"], 1000) << "the game speed is held at one second a frame";
+  EXPECT_EQ(s["sfx_volume"], 0);
+  EXPECT_EQ(game.ReadConfig(), bom +
+                                   "[PLAYER1]\r\n; WASD\r\nTURN_LEFT=65\r\nTURN_RIGHT=68\r\n\r\n"
+                                   "[MISC]\r\n; slow for my old machine\r\nGAME_SPEED=1000\r\nSFX_VOLUME=0\r\n"
+                                   "MY_NOTE=hello\r\nMUSIC_VOLUME=0\r\nGAMMA=0\r\nDRAW_POINTERS=1\r\n");
+
+  // A file the player made read-only is left as it is, and the failed write is reported.
+  const std::string before = game.ReadConfig();
+  std::filesystem::permissions(game.Config(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  TDirectGame g(game.Root());
+  g.main->DXDrawInitializeSurface();
+  g.main->SfxVolume = -2000;
+  g.main->FormDestroy();
+  EXPECT_EQ(game.ReadConfig(), before);
+  bool reported = false;
+  for (const auto& e : g.main->Errors) reported |= e.find("config.ini") != std::string::npos;
+  EXPECT_TRUE(reported);
+  AdfFlushCache();
+}
