@@ -154,3 +154,26 @@ TEST(CampaignLoading, BadLinesAreDataErrorsNamingFileSectionAndKey) {
   EXPECT_EQ(g->Locations.At(g->WhereIsFleet("Raider 101"))->LocType, ltFleetLocation);
   EXPECT_EQ(g->FindCharacter("Admiral Rhee")->Image, "");
 }
+
+TEST(CampaignLoading, ATruncatedMapLoadsWhatItHasOrIsRefused) {
+  TCampaignRoot root;
+  std::ifstream in(root.Campaign() + "map.adf");
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string whole = text.str();
+  int loaded = 0;
+  for (size_t cut = 0; cut < whole.size(); cut += 131) {
+    std::ofstream(root.Campaign() + "map.adf", std::ios::trunc) << whole.substr(0, cut);
+    AdfFlushCache();
+    try {
+      auto g = root.Load();
+      ++loaded;
+      EXPECT_TRUE(WorldConsistent(*g)) << "cut at " << cut;
+      for (int t = 0; t < 200; ++t) g->FrameUpdate(false);
+      EXPECT_TRUE(WorldConsistent(*g)) << "cut at " << cut;
+    } catch (const EGameError&) {
+      // No player's fleet yet: refused.
+    }
+  }
+  EXPECT_GT(loaded, 0);
+}
