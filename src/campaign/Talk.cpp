@@ -244,9 +244,9 @@ void TGameMain::ChooseAnswer(int answer) {
     if (SameText(chosen.Next, "#END")) {
       EndTalk(*this);
     } else if (SameText(chosen.Next, "#BATTLE") || SameText(chosen.Next, "#COMBAT")) {
-      // The combat set-up against the selected fleet opens here once campaign battles are in
-      // the game; until then the talk ends.
-      EndTalk(*this);
+      // The combat set-up against the other fleet; when there is none, or either side cannot
+      // field a flagship, the talk simply ends.
+      if (!(withFleet && Attack())) EndTalk(*this);
     } else if (SameText(chosen.Next, "#TRADE")) {
       // Trading with the selected fleet opens here once trade is in the game; until then the
       // talk ends.

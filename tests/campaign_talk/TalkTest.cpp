@@ -216,9 +216,10 @@ TEST(Talk, AJoiningFleetBringsItsShipsAndFiresNoKillTrigger) {
   EXPECT_EQ(g->Locations.At(g->SelectedLocation)->LocName, at);
 }
 
-// In a planet or an internal talk there is no other fleet: "#JOIN" and "#BATTLE" end the talk
-// like "#END", the answer's event still runs, and the player's fleet is untouched.
-TEST(Talk, JoinAndBattleOutsideAFleetTalkEndTheTalk) {
+// In a planet or an internal talk there is no other fleet: "#JOIN" ends the talk like "#END",
+// the answer's event still runs, and the player's fleet is untouched. "#BATTLE" fights only a
+// fleet that can fight.
+TEST(Talk, CommandsThatNeedAnotherFleet) {
   TTalkRoot root;
   auto g = root.Load();
   const int fleets = g->Fleets.Count();
@@ -234,13 +235,21 @@ TEST(Talk, JoinAndBattleOutsideAFleetTalkEndTheTalk) {
   EXPECT_EQ(g->SubScreen(), csMap);
   EXPECT_EQ(g->Speed, 1);
 
-  // "#BATTLE" while the other fleet is there ends the talk for now and runs its event.
+  // In a fleet talk "#BATTLE" opens the combat set-up against that fleet, and its event runs.
   SelectFleet(*g, "Raider 101");
   g->OpenTalk(0);
   g->ChooseAnswer(1);
-  EXPECT_EQ(g->SubScreen(), csMap);
+  EXPECT_EQ(g->SubScreen(), csCombat);
+  EXPECT_EQ(g->Speed, 0);
+  EXPECT_EQ(g->Fleets.At(g->SelectedFleet)->Name, "Raider 101");
   EXPECT_EQ(g->PlayerFleet()->RU, ru + 50);
-  EXPECT_NE(g->FindFleet("Raider 101"), nullptr);
+  // A fleet without a ship to field cannot be fought: the talk just ends.
+  g->GiveBackSlots();
+  g->FindFleet("Raider 101")->Ships.Clear();
+  g->OpenTalk(0);
+  g->ChooseAnswer(1);
+  EXPECT_EQ(g->SubScreen(), csMap);
+  EXPECT_EQ(g->Speed, 1);
 }
 
 // An answer whose event opens an internal talk leaves that talk on screen instead of loading
