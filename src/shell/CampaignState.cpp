@@ -3,6 +3,8 @@
 #include <chrono>
 
 #include "campaign/screens/CampaignRouting.h"
+#include "campaign/screens/CombatScreen.h"
+#include "campaign/screens/FleetPanel.h"
 #include "campaign/screens/MapView.h"
 #include "campaign/screens/SideMenu.h"
 #include "campaign/screens/TalkScreens.h"
@@ -22,7 +24,10 @@ void TfmMain::DrawCampaignState() {
   if (FuelRangeShown) DrawFuelRange(game, surface);
   if (CampaignSubScreen == csMoveOrder) DrawMoveLine(game, surface, MouseX, MouseY);
   DrawSideMenu(game, surface);
+  KeepSlotsWithCombatScreen(game);
   switch (CampaignSubScreen) {
+    case csFleetPanel: DrawFleetPanel(game, surface); break;
+    case csCombat: DrawCombatScreen(game, surface); break;
     case csEncounter: DrawEncounterMenu(game, surface); break;
     case csCommunication: DrawCommunication(game, surface); break;
     case csEvent: DrawEventScreen(game, surface); break;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "campaign/screens/CombatScreen.h"
+#include "campaign/screens/FleetPanel.h"
 #include "media/Input.h"
 
 namespace sw {
@@ -47,6 +49,12 @@ void RouteFreeKey(TGameMain& game, const std::string& key) {
     game.SetSpeed(5);
   } else if (key == "speed3") {
     game.SetSpeed(10);
+  } else if (key == "your_fleet") {
+    OpenOwnFleet(game);
+  } else if (key == "ship_scroll_down" || key == "ship_scroll_up") {
+    ScrollFleetShips(game, key == "ship_scroll_down" ? 1 : -1);
+  } else if (key.size() == 6 && key.compare(0, 5, "fleet") == 0 && key[5] >= '1' && key[5] <= '9') {
+    OpenLocationFleet(game, key[5] - '0');
   }
   // The system view, the planet and fleet lists and panels, the logs, the database and
   // find-a-star open their screens once those screens are in the game.
@@ -72,8 +80,28 @@ bool RouteAlwaysKey(TGameMain& game, TMainWindow& main, const std::string& key) 
     // The encounter is put off: the map returns and the clock stays stopped until the player
     // starts it.
     game.ShowScreen(csMap);
-  } else if (key == "trade_fleet_dse" || key == "attack_fleet_dse") {
-    // Trading and fighting from the encounter menu arrive with trade and campaign battles.
+  } else if (key == "trade_fleet_dse") {
+    // Trading from the encounter menu arrives with trade.
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The buttons of campaign battles, on every sub-screen: attack from the fleet panel or the
+// encounter menu, the combat set-up's slots, list and launch. True when the key was one of them.
+bool RouteBattleKey(TGameMain& game, TMainWindow& main, const std::string& key) {
+  if (key == "attack_fleet" || key == "attack_fleet_dse") {
+    game.Attack();
+  } else if (key.size() == 5 && key.compare(0, 4, "Plus") == 0 && key[4] >= '1' && key[4] <= '3') {
+    game.FillSlot(key[4] - '0');
+  } else if (key.size() == 6 && key.compare(0, 5, "Minus") == 0 && key[5] >= '1' && key[5] <= '3') {
+    game.ClearSlot(key[5] - '0');
+  } else if (key == "combat_scroll_down" || key == "combat_scroll_up") {
+    ScrollCombatShips(game, key == "combat_scroll_down" ? 1 : -1);
+  } else if (key == "launch") {
+    // The battle returns to the campaign, which then takes its outcome in.
+    if (game.Launch()) main.StartBattle(gsCampaign);
   } else {
     return false;
   }
@@ -97,6 +125,7 @@ void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
     return;
   }
   if (key.empty()) return;
+  if (RouteBattleKey(game, main, key)) return;
   if (RouteAlwaysKey(game, main, key)) return;
   if (!ScreenHoldsKeys(game.SubScreen())) RouteFreeKey(game, key);
 }
@@ -136,6 +165,7 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
   if (ScreenHoldsKeys(game.SubScreen())) return false;
   // Letter hotkeys. The screens of the other letters arrive with their own parts of the game.
   if (key == 'M' && !ctrl && !alt) game.ShowScreen(csMoveOrder);
+  if (key == 'I' && !ctrl && !alt) OpenOwnFleet(game);
   return false;
 }
 
