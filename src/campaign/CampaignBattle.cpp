@@ -110,6 +110,41 @@ void StarbaseDestroyed(TLocation* loc) {
   }
 }
 
+// A starbase taken by the other side's boarders: in a star system it is broken up (the player
+// gains its hull in resources), at a starbase location the base stays where it is and belongs
+// to the captor's race from now on. It never travels with the captor's fleet.
+void StarbaseCaptured(TLocation* loc, TFleet& captor, int entry, bool byPlayer) {
+  if (loc && loc->LocType == ltStarSystem) {
+    loc->Starbase.clear();
+    if (byPlayer) captor.RU += captor.Ships.At(entry)->Structure;
+  } else if (loc && loc->LocType == ltStarbase) {
+    loc->Owner = captor.Race;
+  }
+  captor.Ships.Delete(entry);
+}
+
+// After a battle the enemy fleet survived, the starbase brought into the fight is settled as
+// after a won one, and a base still standing for its owner goes back to its location instead
+// of staying in the owner's fleet.
+void SettleStarbases(TGameMain& g, TFleet* player, TFleet* enemy) {
+  TLocation* loc = g.Locations.At(g.SelectedLocation);
+  struct TSide {
+    const std::string& Class;
+    TFleet* Owner;
+    TFleet* Other;
+  };
+  for (const TSide side : {TSide{g.EnemyStarbaseClass, enemy, player}, TSide{g.PlayerStarbaseClass, player, enemy}}) {
+    if (side.Class.empty()) continue;
+    const int captured = side.Other ? TGameMain::LastShipOfClass(*side.Other, side.Class) : -1;
+    const int held = side.Owner ? TGameMain::LastShipOfClass(*side.Owner, side.Class) : -1;
+    if (captured >= 0) StarbaseCaptured(loc, *side.Other, captured, side.Other == player);
+    else if (held >= 0) side.Owner->Ships.Delete(held);
+    else StarbaseDestroyed(loc);
+  }
+  g.PlayerStarbaseClass.clear();
+  g.EnemyStarbaseClass.clear();
+}
+
 void RemoveEmptyEntries(TFleet* fleet) {
   if (!fleet) return;
   for (int i = fleet->Ships.Count() - 1; i >= 0; --i)
@@ -357,12 +392,16 @@ void TGameMain::ProcessOutcome() {
   if (enemy && enemy->TotalShips() == 0) {
     RemoveEnemyFleet();
   } else {
-    // The enemy held out: the map shows with the clock stopped, and the fight can be taken up
-    // again from the fleet panel.
-    PlayerStarbaseClass.clear();
-    EnemyStarbaseClass.clear();
-    ShowScreen(csMap);
-    SetSpeed(0);
+    SettleStarbases(*this, player, enemy);
+    if (enemy && enemy->TotalShips() == 0) {
+      // Only the fleet's starbase was left of it: the base stays, the fleet is beaten.
+      RemoveEnemyFleet();
+    } else {
+      // The enemy held out: the map shows with the clock stopped, and the fight can be taken
+      // up again from the fleet panel.
+      ShowScreen(csMap);
+      SetSpeed(0);
+    }
   }
   for (const auto& shipClass : lost) ShipLost(shipClass);
   if (PlayerFleet() && PlayerFleet()->TotalShips() == 0) RunEvent("DEATH");
@@ -378,19 +417,8 @@ void TGameMain::RemoveEnemyFleet() {
 
   if (!EnemyStarbaseClass.empty()) {
     const int captured = player ? LastShipOfClass(*player, EnemyStarbaseClass) : -1;
-    if (captured < 0) {
-      StarbaseDestroyed(loc);
-    } else {
-      // A captured base: in a star system it is broken up for its resources; at a starbase
-      // location the base stays where it is and belongs to the player's race from now on.
-      if (loc && loc->LocType == ltStarSystem) {
-        loc->Starbase.clear();
-        player->RU += player->Ships.At(captured)->Structure;
-      } else if (loc && loc->LocType == ltStarbase) {
-        loc->Owner = player->Race;
-      }
-      player->Ships.Delete(captured);
-    }
+    if (captured < 0) StarbaseDestroyed(loc);
+    else StarbaseCaptured(loc, *player, captured, true);
   }
   if (!PlayerStarbaseClass.empty()) {
     const int kept = player ? LastShipOfClass(*player, PlayerStarbaseClass) : -1;

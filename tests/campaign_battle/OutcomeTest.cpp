@@ -232,3 +232,53 @@ TEST(Outcome, TheDebugKeyRemovesTheEnemyFromTheSetUpGivingBackTheSlottedShips) {
   EXPECT_EQ(g.SelectedLocation, g.Locations.IndexOf("Home"));
   EXPECT_EQ(g.SelectedFleet, 0);
 }
+
+TEST(Outcome, WhenTheEnemyHoldsOutNoStarbaseTravelsWithAFleet) {
+  // The player's own base at Outpost joins the player's side but does not fight; the battle
+  // is lost.
+  {
+    TBattleWorld w;
+    TGameMain& g = w.G();
+    w.MoveTo("Raider", "Outpost");
+    w.Target("Raider");
+    Fight(w, "Raider");
+    w.Outcome(2, 0, {Ship("player1ship", 1, 20, 5, "Cruiser"), Ship("player2ship", 2, 30, 4, w.EnemyClass(g.EnemyFlagship))});
+    g.ProcessOutcome();
+    ASSERT_NE(g.FindFleet("Raider"), nullptr);
+    EXPECT_EQ(TGameMain::LastShipOfClass(w.Player(), "Fortress"), -1);
+    EXPECT_EQ(TGameMain::LastShipOfClass(w.Fleet("Raider"), "Fortress"), -1);
+    EXPECT_EQ(w.Location("Outpost").Starbase, "Fortress");
+    EXPECT_EQ(w.Location("Outpost").Owner, "TFG");
+  }
+  // The enemy's base at Pit stays out of the fight; the battle is won.
+  for (bool onlyTheBaseLeft : {false, true}) {
+    SCOPED_TRACE(onlyTheBaseLeft);
+    TBattleWorld w;
+    TGameMain& g = w.G();
+    w.MoveTo("Raider", "Pit");
+    w.Counts("Raider", {1, onlyTheBaseLeft ? 0 : 2});
+    w.Target("Raider");
+    ASSERT_TRUE(g.Attack());
+    TShip& base = *w.Fleet("Raider").Ships.At(TGameMain::LastShipOfClass(w.Fleet("Raider"), "Fortress"));
+    TShip& scouts = *w.Fleet("Raider").Ships.At(1);
+    base.Crew = scouts.Crew = 0;  // the enemy sends its Cruiser
+    if (onlyTheBaseLeft) w.Counts("Vanguard", {2, 0, 0, 0});
+    g.FillSlot(1);
+    g.SelectEnemies();
+    base.Crew = 90;
+    scouts.Crew = 4;
+    ASSERT_EQ(w.EnemyClass(g.EnemyFlagship), "Cruiser");
+    ASSERT_TRUE(g.Launch());
+    w.Outcome(1, 0, {Ship("player1ship", 1, 30, 15, "Cruiser"), Ship("player2ship", 2, 0, 0, "Cruiser")});
+    g.ProcessOutcome();
+    EXPECT_EQ(w.Location("Pit").Starbase, "Fortress");
+    EXPECT_EQ(w.Location("Pit").Owner, "VSK");
+    if (onlyTheBaseLeft) {
+      EXPECT_EQ(g.FindFleet("Raider"), nullptr) << "the fleet is beaten; its base stays where it was";
+      EXPECT_TRUE(w.HasState("RAIDER_GONE"));
+    } else {
+      ASSERT_NE(g.FindFleet("Raider"), nullptr);
+      EXPECT_EQ(w.EntriesOf("Raider"), (std::vector<std::string>{"Scout 2 10 4"}));
+    }
+  }
+}
