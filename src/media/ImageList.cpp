@@ -14,7 +14,10 @@ void TImageItem::AssignBitmap(const TBitmap& bmp) { Source = bmp; }
 
 void TImageItem::SetTransparentColor(TColor c) {
   TransparentColor = c;
-  if (!Converted.empty()) Key565 = ColorTo565(c);
+  if (!Converted.empty()) {
+    Key565 = ColorTo565(c);
+    Opaque = std::find(Converted.begin(), Converted.end(), Key565) == Converted.end();
+  }
 }
 
 void TImageItem::MakeReady() {
@@ -24,6 +27,7 @@ void TImageItem::MakeReady() {
     Converted[i] = To565((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
   }
   Key565 = ColorTo565(TransparentColor);
+  Opaque = std::find(Converted.begin(), Converted.end(), Key565) == Converted.end();
 }
 
 void TImageItem::Draw(TSurface& s, int x, int y, int) const {
@@ -34,6 +38,11 @@ void TImageItem::Draw(TSurface& s, int x, int y, int) const {
   for (int dy = y0; dy < y1; ++dy) {
     const uint16_t* src = Converted.data() + static_cast<size_t>(dy - y) * w + (x0 - x);
     uint16_t* dst = s.Row(dy) + x0;
+    if (Opaque) {
+      // A picture without a key pixel (the star map, backdrops) is copied row by row.
+      std::copy(src, src + (x1 - x0), dst);
+      continue;
+    }
     for (int dx = x0; dx < x1; ++dx, ++src, ++dst)
       if (*src != Key565) *dst = *src;
   }

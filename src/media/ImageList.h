@@ -49,6 +49,7 @@ private:
   TBitmap Source;
   std::vector<uint16_t> Converted;
   uint16_t Key565 = 0;
+  bool Opaque = false;  // no pixel is the key: drawn as whole rows
 };
 
 class TDXImageList {
