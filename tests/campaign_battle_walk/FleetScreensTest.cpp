@@ -181,6 +181,20 @@ TEST_F(FleetScreens, TheCombatSetUpTellsTheBattleAndGivesShipsBackWhenLeftWithou
   EXPECT_EQ(Counts(Player()), before) << "the starbase went back to its place";
   EXPECT_EQ(G().FindLocation("Halden")->Starbase, "TFG_Citadel");
 
+  // The Kru watch at Lattice Deep fights beside its starbase.
+  MoveTo("Halden Vanguard", "Lattice Deep");
+  G().SelectedLocation = LocationIndex("Lattice Deep");
+  G().SelectedFleet = G().Fleets.IndexOf("Lattice Deep Watch");
+  ASSERT_TRUE(G().Attack());
+  EXPECT_EQ(G().EnemyStarbaseClass, "TFG_Citadel");
+  EXPECT_EQ(CombatLocationText(G()), "Location : Lattice Deep");
+  EXPECT_EQ(CombatPlanetText(G()), "Planet : Not present");
+  G().SelectEnemies();
+  EXPECT_EQ(EnemyShips(G()), 2) << "the watch's ship and the base";
+  G().ShowScreen(csMap);
+  KeepSlotsWithCombatScreen(G());
+  EXPECT_EQ(Counts(Fleet("Lattice Deep Watch")), std::vector<int>{1});
+
   // The ratio texts and the slots each ratio leaves open.
   EXPECT_EQ(ForcesRatioText(-3), "Forces ratio :  1 to 3");
   EXPECT_EQ(ForcesRatioText(-1), "Forces ratio :  1 to 1");
@@ -206,6 +220,17 @@ TEST_F(FleetScreens, ShipPicturesAreLoadedOnFirstUseAndAMissingOneIsReportedOnce
   EXPECT_GT(base->Width(), 0);
   EXPECT_EQ(CampaignShipPicture(G(), "TFG_Citadel"), base) << "loaded once";
   EXPECT_EQ(CampaignShipPicture(G(), "NO_SUCH_CLASS"), nullptr);
+
+  // Every class the tutorial's fleets fly and every starbase on its map has its picture.
+  for (int f = 0; f < G().Fleets.Count(); ++f)
+    for (int i = 0; i < G().Fleets.At(f)->Ships.Count(); ++i) {
+      const std::string& shipClass = G().Fleets.At(f)->Ships.At(i)->ShipClass;
+      EXPECT_NE(CampaignShipPicture(G(), shipClass), nullptr) << shipClass;
+    }
+  for (int l = 0; l < G().Locations.Count(); ++l)
+    if (!G().Locations.At(l)->Starbase.empty())
+      EXPECT_NE(CampaignShipPicture(G(), G().Locations.At(l)->Starbase), nullptr) << G().Locations.At(l)->LocName;
+  ASSERT_EQ(Reports, std::vector<std::string>());
 
   G().FindShipInfo("TFG_Kestrel")->BmpImage = "no_such_picture";
   EXPECT_EQ(CampaignShipPicture(G(), "TFG_Kestrel"), nullptr);
