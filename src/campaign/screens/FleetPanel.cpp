@@ -160,8 +160,9 @@ void DrawFleetPanel(TGameMain& game, TSurface& surface) {
   const bool own = game.SelectedFleet == 0;
   const bool visible = FleetVisible(game, game.SelectedFleet);
   const TShip* selected = fleet->Ships.At(game.SelectedShip);
-  // The article follows the selected entry's class; beyond scan range the class is not known.
-  view.Article.Show(game, visible && selected ? selected->ShipClass : std::string());
+  // The article follows the selected entry's class. Beyond scan range the classes still show;
+  // only the numbers (counts, hull, crew) stand as "?".
+  view.Article.Show(game, selected ? selected->ShipClass : std::string());
   SetFleetPanelAvailability(game);
 
   DrawPicture(game, surface, "flmenu", 10, 10);
@@ -186,7 +187,7 @@ void DrawFleetPanel(TGameMain& game, TSurface& surface) {
   c.Font.Size = 8;
   c.Font.Color = clBlack;
   c.TextOut(50, 31, fleet->Name);
-  if (selected) c.TextOut(360, 159, visible ? ClassName(game, selected->ShipClass) : "?");
+  if (selected) c.TextOut(360, 159, ClassName(game, selected->ShipClass));
 
   c.Font.Size = 7;
   TextCentred(c, 423, 185, visible && selected ? std::to_string(selected->Crew) : "?");
@@ -203,7 +204,7 @@ void DrawFleetPanel(TGameMain& game, TSurface& surface) {
     if (row < 0 || row >= ListRows) continue;
     const TShip& ship = *fleet->Ships.At(i);
     const int y = 48 + 14 * row;
-    c.TextOut(370, y, visible ? ClassName(game, ship.ShipClass) : "?");
+    c.TextOut(370, y, ClassName(game, ship.ShipClass));
     c.TextOut(510, y, visible ? std::to_string(ship.Count) : "?");
     c.TextOut(540, y, visible ? std::to_string(ship.Structure) + "/" + std::to_string(ship.Crew) : "?");
   }
