@@ -110,13 +110,18 @@ void StarbaseDestroyed(TLocation* loc) {
   }
 }
 
+// Resources gained from a battle; the numbers of a damaged outcome file never wrap them round.
+void AddResources(TFleet& fleet, long long amount) {
+  fleet.RU = static_cast<int>(std::clamp(fleet.RU + amount, -2147483647LL, 2147483647LL));
+}
+
 // A starbase taken by the other side's boarders: in a star system it is broken up (the player
 // gains its hull in resources), at a starbase location the base stays where it is and belongs
 // to the captor's race from now on. It never travels with the captor's fleet.
 void StarbaseCaptured(TLocation* loc, TFleet& captor, int entry, bool byPlayer) {
   if (loc && loc->LocType == ltStarSystem) {
     loc->Starbase.clear();
-    if (byPlayer) captor.RU += captor.Ships.At(entry)->Structure;
+    if (byPlayer) AddResources(captor, captor.Ships.At(entry)->Structure);
   } else if (loc && loc->LocType == ltStarbase) {
     loc->Owner = captor.Race;
   }
@@ -371,7 +376,7 @@ void TGameMain::ProcessOutcome() {
   const int winner = AdfReadInteger(path, "OUTCOME", "WINNING_SIDE", 0);
   std::vector<std::string> lost;  // classes of the player's ships lost, in file order
   TFleet* keeper = winner == 1 ? player : winner == 2 ? enemy : nullptr;
-  if (winner == 1 && player) player->RU += std::max(0, salvage);
+  if (winner == 1 && player) AddResources(*player, std::max(0, salvage));
   if (keeper) {
     for (const auto& section : AdfReadSections(path)) {
       if (!CampaignDesignation(section)) continue;

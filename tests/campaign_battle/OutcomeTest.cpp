@@ -282,3 +282,14 @@ TEST(Outcome, WhenTheEnemyHoldsOutNoStarbaseTravelsWithAFleet) {
     }
   }
 }
+
+TEST(Outcome, TheSalvageOfADamagedOutcomeNeverWrapsTheResources) {
+  TBattleWorld w;
+  TGameMain& g = w.G();
+  w.Counts("Raider", {1, 0});
+  w.Target("Raider");
+  Fight(w, "Raider");
+  w.Outcome(1, 2147483647, {Ship("player1ship", 1, 30, 15, "Cruiser"), Ship("player2ship", 2, 0, 0, "Cruiser")});
+  g.ProcessOutcome();
+  EXPECT_EQ(w.Player().RU, 2147483647);
+}
