@@ -80,5 +80,18 @@ TEST(BattleHandBack, TheCampaignTakesTheOutcomeInAndAGivenUpBattleLosesNoShip) {
   EXPECT_EQ(enemy()->TotalShips(), enemyShips + 1);
   EXPECT_EQ(g.SubScreen(), csMap);
   EXPECT_EQ(g.Speed, 0);
+
+  // Ctrl+Alt+F2 on the combat set-up beats the fleet at once; the slotted ship goes back.
+  const int shipsNow = player.TotalShips();
+  g.SelectedLocation = g.WhereIsFleet(enemyName);
+  ASSERT_TRUE(g.Attack());
+  g.SelectedShip = FirstCrewedEntry(player);
+  g.FillSlot(1);
+  main->FormKeyDown(vk::F2, false, true, true);
+  EXPECT_EQ(enemy(), nullptr);
+  EXPECT_EQ(player.TotalShips(), shipsNow);
+  EXPECT_EQ(g.SubScreen(), csMap);
+  EXPECT_EQ(g.Speed, 1);
+  EXPECT_FALSE(main->InterceptRangesShown) << "the key does nothing else";
   EXPECT_TRUE(main->Errors.empty()) << main->Errors.front();
 }
