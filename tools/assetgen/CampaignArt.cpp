@@ -237,7 +237,7 @@ Layer SystemView() {
     RoundRectOutline(l, 504.5f, 34.5f, 616.5f, 92.5f, 3, 1.0f, Hex(0x1e3a54), 0.8f);
     Line(l, {28, 392}, {200, 392}, 1.0f, pal::kAmber, 0.6f);
     Line(l, {508, 392}, {616, 392}, 1.0f, pal::kAmber, 0.6f);
-    Heading(l, 420, 6, "SYSTEM VIEW");
+    // No heading: the same panel is the system view and the event screen.
     return l;
 }
 
