@@ -458,48 +458,9 @@ Layer Trade() {
 }
 
 // ---------------------------------------------------------------------------
-// Pictures the tutorial's own files name: character portraits (coms), the
-// misc articles' pictures and the schematics of the vessels the player's
-// database starts with.
+// Pictures the tutorial's own files name: the misc articles' pictures and the
+// schematics of the vessels the player's database starts with.
 // ---------------------------------------------------------------------------
-
-// A head-and-shoulders portrait for the communication screen (250 x 191).
-// Never pure black or pure aqua: the screens key out one or the other.
-Layer Portrait(Col backdrop, Col suit, Col trim, Col skin, bool helmet, uint32_t seed) {
-    const int W = 250, H = 191;
-    Layer l(W, H);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            float n = Fbm2(x / 40.0f, y / 40.0f, 3, seed);
-            Col c = Mix(backdrop * 0.5f, backdrop, n) + Hex(0x080810);
-            if (y % 3 == 0) c = c * 0.85f;
-            l.Put(x, y, c);
-        }
-    // Shoulders and chest.
-    FillPolygon(l, {{40, 191}, {62, 140}, {100, 124}, {150, 124}, {188, 140}, {210, 191}},
-                LinearGradient({0, 120}, {0, 191}, suit, suit * 0.45f));
-    Line(l, {100, 126}, {125, 160}, 3.0f, trim);
-    Line(l, {150, 126}, {125, 160}, 3.0f, trim);
-    FillEllipse(l, 80, 150, 8, 5, trim, 0.9f);
-    // Neck and head, lit from the upper left.
-    FillRect(l, 112, 104, 138, 128, skin * 0.7f);
-    FillEllipse(l, 125, 80, 30, 37, [&](float x, float y) {
-        float k = Clamp01(1.1f - ((x - 105) * (x - 105) + (y - 60) * (y - 60)) / 3600.0f);
-        return skin * (0.45f + 0.6f * k);
-    });
-    FillEllipse(l, 114, 78, 4, 2.5f, Hex(0x101418));
-    FillEllipse(l, 136, 78, 4, 2.5f, Hex(0x101418));
-    Line(l, {117, 100}, {133, 100}, 1.5f, skin * 0.4f);
-    if (helmet) {
-        FillPolygon(l, {{92, 72}, {96, 44}, {125, 36}, {154, 44}, {158, 72}, {150, 62}, {100, 62}},
-                    LinearGradient({0, 36}, {0, 72}, trim, trim * 0.5f));
-        Line(l, {96, 64}, {154, 64}, 2.0f, Hex(0xffb23c));
-    } else {
-        FillPolygon(l, {{95, 76}, {98, 52}, {125, 42}, {152, 52}, {156, 80}, {150, 60}, {125, 52}, {100, 60}},
-                    skin * 0.35f + Hex(0x1a1008));
-    }
-    return l;
-}
 
 // A misc article's picture (200 x 150).
 Layer MiscPicture(bool fuel) {
@@ -616,12 +577,8 @@ void MakeCampaign(Output& out) {
     out.Image("graphics/builtin/mg/starbase", Keyed(StarbaseBig(), kKeyBlack));
     out.Image("graphics/blueprint", Keyed(BlueprintSheet(), kKeyBlack));
 
-    // The tutorial's characters, misc articles and first vessel articles.
+    // The tutorial's misc articles and first vessel articles (the portraits are the story's).
     const std::string tutorial = "graphics/campaigns/tutorial/";
-    out.Image(tutorial + "coms/orla_venn",
-              Keyed(Portrait(Hex(0x1a2a4a), Hex(0x2a4a8a), Hex(0xd8e0f0), Hex(0xd8a888), false, 931), kKeyBlack));
-    out.Image(tutorial + "coms/brakk_oresong",
-              Keyed(Portrait(Hex(0x3a2a14), Hex(0x5a5a2a), Hex(0xb8843a), Hex(0xa87858), true, 932), kKeyBlack));
     out.Image(tutorial + "misc_wake", Keyed(MiscPicture(false), kKeyAqua));
     out.Image(tutorial + "misc_fuel", Keyed(MiscPicture(true), kKeyAqua));
     out.Image(tutorial + "schematics/tfg_lancer", Keyed(Schematic("LANCER FRIGATE", 110, 44, 1), kKeyBlack));
