@@ -94,10 +94,6 @@ void TfmMain::LoadStartupLists() {
   // frame that asks for it; the screen draws on without it.
   for (TDXImageList* list : {DXImageListMain.get(), DXImageListDF.get(), DXImageListM.get(), DXImageListMG.get()})
     list->OnMissing = [this](const std::string& message) { ReportError(message); };
-  // A picture asked for by name but not loaded is shown once on the error line, not on every
-  // frame that asks for it; the screen draws on without it.
-  for (TDXImageList* list : {DXImageListMain.get(), DXImageListDF.get(), DXImageListM.get(), DXImageListMG.get()})
-    list->OnMissing = [this](const std::string& message) { ReportError(message); };
   // The planet sheet: 5 rows by 5 columns of 40 x 40.
   Guarded([&] { DXImageListMG->CutSheet("planet", GraphicsFolder + "planets.img", 40, 40, 5, 5); });
   // Animations: one sheet per section.
