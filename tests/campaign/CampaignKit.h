@@ -10,44 +10,18 @@
 
 #include <gtest/gtest.h>
 
+#include "CampaignRootCopy.h"
 #include "TempFolder.h"
 #include "campaign/GameMain.h"
 #include "core/Adf.h"
 #include "core/Numbers.h"
 
-struct TCampaignRoot {
-  TCampaignRoot() {
-    namespace fs = std::filesystem;
-    fs::copy(fs::path(STARWAKE_SOURCE_DIR) / "tests/campaign/data/root", Dir.Path, fs::copy_options::recursive);
-    Path = Dir.Path + "/";
-    sw::AdfFlushCache();
-  }
-  sw::TCampaignEnv Env() const {
-    sw::TCampaignEnv env;
-    env.DataFolder = Path + "data/";
-    env.GraphicsFolder = Path + "graphics/";
-    env.SavesFolder = Path + "saves/";
-    env.MusicFolder = Path + "sounds/music/";
-    return env;
-  }
+struct TCampaignRoot : TCampaignRootCopy {
+  TCampaignRoot() : TCampaignRootCopy("tests/campaign/data/root") {}
   std::unique_ptr<sw::TGameMain> Load(const std::string& save = "") const {
     return std::make_unique<sw::TGameMain>(Env(), "testcamp\\", save, "Test Campaign");
   }
   std::string Campaign() const { return Path + "data/testcamp/"; }
-  // Replaces one text in a file of the root (a broken copy for the data check).
-  void Edit(const std::string& file, const std::string& from, const std::string& to) const {
-    std::ifstream in(Path + file);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::string s = text.str();
-    const size_t at = s.find(from);
-    if (at == std::string::npos) throw std::runtime_error("no \"" + from + "\" in " + file);
-    s.replace(at, from.size(), to);
-    std::ofstream(Path + file, std::ios::trunc) << s;
-    sw::AdfFlushCache();
-  }
-  TTempFolder Dir;
-  std::string Path;
 };
 
 // Puts a fleet in open space at a point (leaving its location), as a departure does.

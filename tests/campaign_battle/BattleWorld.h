@@ -10,25 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "CampaignRootCopy.h"
 #include "battle/Outcome.h"
 #include "campaign/GameMain.h"
 #include "core/Adf.h"
 
-struct TBattleWorld {
-  TBattleWorld() {
-    namespace fs = std::filesystem;
-    fs::copy(fs::path(STARWAKE_SOURCE_DIR) / "tests/campaign_battle/data/root", Dir.Path, fs::copy_options::recursive);
-    Path = Dir.Path + "/";
-    sw::AdfFlushCache();
-    sw::TCampaignEnv env;
-    env.ProgramFolder = Path;
-    env.DataFolder = Path + "data/";
-    env.GraphicsFolder = Path + "graphics/";
-    env.SavesFolder = Path + "saves/";
-    env.MusicFolder = Path + "sounds/music/";
-    env.Report = [this](const std::string& message) { Reports.push_back(message); };
-    Game = std::make_unique<sw::TGameMain>(env, "battlecamp\\", "", "Battle Test Campaign");
+struct TBattleWorld : TCampaignRootCopy {
+  TBattleWorld() : TCampaignRootCopy("tests/campaign_battle/data/root") {
+    Game = std::make_unique<sw::TGameMain>(Env(), "battlecamp\\", "", "Battle Test Campaign");
   }
 
   sw::TGameMain& G() { return *Game; }
@@ -97,8 +86,5 @@ struct TBattleWorld {
     return false;
   }
 
-  TTempFolder Dir;
-  std::string Path;
-  std::vector<std::string> Reports;
   std::unique_ptr<sw::TGameMain> Game;
 };
