@@ -42,7 +42,6 @@ void TGameMain::FrameUpdate(bool ghostMode) {
     WorldStep(ghostMode);
     LastStepMinutes = StarDateMinutes;
   }
-  CheckFuelWarning();
 }
 
 void TGameMain::WorldStep(bool ghostMode) {
@@ -327,7 +326,7 @@ void TGameMain::SpawnPatrols() {
 
 void TGameMain::CheckFuelWarning() {
   const TFleet* player = PlayerFleet();
-  if (!player || SubScreen() != csMap) return;
+  if (!player) return;
   const double low = player->MaxFuel / 100.0 * 20;
   if (player->Fuel < low && PreviousFuel >= low) PlaySound("fuellow");
   PreviousFuel = player->Fuel;

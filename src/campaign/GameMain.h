@@ -178,7 +178,8 @@ public:
   void SpawnPatrols();
   // Marks a location known; a wormhole also makes its other end known.
   void MakeKnown(TLocation& location);
-  // On the map: "fuellow" once each time the player's fuel falls below a fifth of its capacity.
+  // "fuellow" once each time the player's fuel falls below a fifth of its capacity; the map calls
+  // it every frame it is drawn.
   void CheckFuelWarning();
 
   // ---- The story (Triggers.cpp, Events.cpp) ----

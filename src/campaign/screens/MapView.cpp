@@ -140,9 +140,8 @@ void DrawStarMap(TGameMain& game, TSurface& surface, bool ghostMode) {
     c.TextOut(0, 590, "GHOST MODE");
   }
   if (!player) return;
+  game.CheckFuelWarning();
   const double threshold = player->MaxFuel / 100.0 * 20.0;
-  if (player->Fuel < threshold && !(game.PreviousFuel < threshold)) game.PlaySound("fuellow");
-  game.PreviousFuel = player->Fuel;
   c.Font.Color = StatusColor;
   c.TextOut(80, 3, "RUs : " + std::to_string(player->RU));
   c.TextOut(130, 3, "Crew : " + std::to_string(player->Crew));
