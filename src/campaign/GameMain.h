@@ -255,6 +255,62 @@ public:
   // Removes the beaten enemy fleet (also the combat set-up's Ctrl+Alt+F2).
   void RemoveEnemyFleet();
 
+  // ---- Trade and the fleet economy (Economy.cpp) ----
+  TNamedList<TTradeInfo> TradePosts;  // by post name: a character's name or a race key
+  std::string TradePost, TradeRace;   // the post of the trade screen shown, and its race
+  // Selections of the economy's lists: the trade post's blueprints and ships for sale, the
+  // player's designs (SelectedShip is the selected entry of the player's fleet there).
+  int SelectedBlueprint = 0, SelectedForSale = 0, SelectedDesign = 0;
+  // Reads trade.adf (from the save slot when set) into TradePosts.
+  void ReadTradePosts();
+  // The post a fleet trades at (its commander's when one is listed, else its race's); null when
+  // none. ActivePostOf also needs the post to be active.
+  TTradeInfo* PostOf(const TFleet& fleet, std::string* postName = nullptr) const;
+  TTradeInfo* ActivePostOf(const TFleet& fleet) const;
+  // Opens the trade screen with the selected fleet (the fleet panel, the encounter menu) or a
+  // talk's partner ("#TRADE"); false, and nothing changes, when there is no post to open.
+  bool OpenTrade();
+  bool OpenTradeWith(const std::string& partner, const std::string& race);
+  void BuyFuel();
+  void SellFuel();
+  void HireCrew();
+  void BuyShip();
+  void SellShip();
+  void BuyBlueprint();
+  void Manufacture();
+  void Recycle();
+  void CrewOneMore();
+  void CrewOneLess();
+  void CrewFull();
+  void CrewToOne();
+  void RepairOne();
+  void StripOne();
+  void RepairFull();
+  void StripToOne();
+  // The price the current post pays for an entry of the player's fleet.
+  int SalePrice(const TShip& entry) const;
+
+  // ---- Planets: landing and mining (Expedition.cpp) ----
+  int ExpeditionTime = 0, PartySize = 0, Casualties = 0, PendingCasualties = 0;
+  std::string ResistanceText, FoundArtifact, FoundVip;
+  int MinedPortion = 0, MinedRest = 0, StageInterval = 0;
+  int Portions[10] = {};
+  // Added as each expedition needs (start, tick, finish, availability).
+
+  // ---- The database, the mission log and find a star (Archive.cpp) ----
+  int DbCategory = 0;                    // 0 races, 1 vessels, 2 weapons, 3 artifacts, 4 characters, 5 misc
+  std::vector<std::string> DbNames;      // the names of the category shown
+  int DbIndex = 0, DbOffset = 0;         // the selected name and the list's scroll offset
+  std::vector<std::string> ArticleLines; // the article shown
+  int LogPage = 0, LogPageCount = 0;
+  std::string SearchText;
+  int CaretCounter = 0;
+  // Opens the database on a category at a name's index (0 when opening).
+  void ShowDbCategory(int category, int index = 0);
+  // Opens the vessels category at a class (the logistics screen's "dbase1"/"dbase2", the fleet
+  // panel); false when the class is not unlocked.
+  bool ShowVesselArticle(const std::string& shipClass);
+
   // ---- Sub-screens ----
   uint8_t SubScreen() const { return Env.SubScreen ? *Env.SubScreen : OwnSubScreen; }
   void ShowScreen(uint8_t subScreen);

@@ -154,4 +154,17 @@ public:
   void Remove(const std::string& name);
 };
 
+// A trade post of trade.adf: what it buys and sells and at what price. The lists hold
+// class=price lines.
+class TTradeInfo {
+public:
+  int BuyFuel = 0;     // RUs paid per 100 fuel units; 0: buys none
+  int SellFuel = 0;    // RUs asked per 100 fuel units; 0: sells none
+  int SellCrew = 0;    // RUs per crew member hired; 0: none for hire
+  int BuyShipVal = 0;  // per cent added to a ship's value when bought from the player; 0 or less: buys none
+  TNameValueList Blueprints;
+  TNameValueList ShipsForSale;
+  bool Active = false;
+};
+
 }  // namespace sw

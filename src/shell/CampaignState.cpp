@@ -2,12 +2,15 @@
 // it the clicks and keys that arrive while it is live.
 #include <chrono>
 
+#include "campaign/screens/ArchiveScreens.h"
 #include "campaign/screens/CampaignRouting.h"
 #include "campaign/screens/CombatScreen.h"
 #include "campaign/screens/FleetPanel.h"
+#include "campaign/screens/LocationScreens.h"
 #include "campaign/screens/MapView.h"
 #include "campaign/screens/SideMenu.h"
 #include "campaign/screens/TalkScreens.h"
+#include "campaign/screens/TradeScreens.h"
 #include "shell/fmMain.h"
 
 namespace sw {
@@ -31,6 +34,17 @@ void TfmMain::DrawCampaignState() {
     case csEncounter: DrawEncounterMenu(game, surface); break;
     case csCommunication: DrawCommunication(game, surface); break;
     case csEvent: DrawEventScreen(game, surface); break;
+    case csSystem: DrawSystemView(game, surface); break;
+    case csPlanets: DrawPlanetList(game, surface); break;
+    case csFleets: DrawFleetList(game, surface); break;
+    case csPlanetPanel: DrawPlanetPanel(game, surface); break;
+    case csLanding: DrawLanding(game, surface); break;
+    case csMining: DrawMining(game, surface); break;
+    case csLogs: DrawLogs(game, surface); break;
+    case csLogistics: DrawLogisticsScreen(game, surface); break;
+    case csDatabase: DrawDatabase(game, surface); break;
+    case csFindAStar: DrawFindAStar(game, surface); break;
+    case csTrade: DrawTradeScreen(game, surface); break;
     default: break;
   }
   DrawMicros += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();

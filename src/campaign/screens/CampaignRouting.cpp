@@ -2,8 +2,11 @@
 
 #include <string>
 
+#include "campaign/screens/ArchiveScreens.h"
 #include "campaign/screens/CombatScreen.h"
 #include "campaign/screens/FleetPanel.h"
+#include "campaign/screens/LocationScreens.h"
+#include "campaign/screens/TradeScreens.h"
 #include "media/Input.h"
 
 namespace sw {
@@ -56,8 +59,6 @@ void RouteFreeKey(TGameMain& game, const std::string& key) {
   } else if (key.size() == 6 && key.compare(0, 5, "fleet") == 0 && key[5] >= '1' && key[5] <= '9') {
     OpenLocationFleet(game, key[5] - '0');
   }
-  // The system view, the planet and fleet lists and panels, the logs, the database and
-  // find-a-star open their screens once those screens are in the game.
 }
 
 // The buttons that act on every sub-screen: the talk, the encounter menu and the event screen's
@@ -80,8 +81,6 @@ bool RouteAlwaysKey(TGameMain& game, TMainWindow& main, const std::string& key) 
     // The encounter is put off: the map returns and the clock stays stopped until the player
     // starts it.
     game.ShowScreen(csMap);
-  } else if (key == "trade_fleet_dse") {
-    // Trading from the encounter menu arrives with trade.
   } else {
     return false;
   }
@@ -127,6 +126,9 @@ void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
   if (key.empty()) return;
   if (RouteBattleKey(game, main, key)) return;
   if (RouteAlwaysKey(game, main, key)) return;
+  if (RouteEconomyKey(game, key)) return;
+  if (RoutePlaceKey(game, key)) return;
+  if (RouteArchiveKey(game, key)) return;
   if (!ScreenHoldsKeys(game.SubScreen())) RouteFreeKey(game, key);
 }
 
@@ -163,7 +165,8 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
   if (key == F3) main.SensorRangesShown = !main.SensorRangesShown;
   if (key == F4) main.FuelRangeShown = !main.FuelRangeShown;
   if (ScreenHoldsKeys(game.SubScreen())) return false;
-  // Letter hotkeys. The screens of the other letters arrive with their own parts of the game.
+  if (ArchiveKeyDown(game, key, shift, ctrl, alt)) return true;
+  if (!ctrl && !alt && PlaceHotkey(game, key)) return false;
   if (key == 'M' && !ctrl && !alt) game.ShowScreen(csMoveOrder);
   if (key == 'I' && !ctrl && !alt) OpenOwnFleet(game);
   return false;

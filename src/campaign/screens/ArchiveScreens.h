@@ -1,0 +1,24 @@
+#pragma once
+// The campaign's reference screens: the database (sub-screen 17), the mission logs (11) and
+// find a star (18), their buttons, and their keys (D, F, L, Page Up and Page Down, and the
+// typing of a star's name).
+#include <string>
+
+#include "campaign/GameMain.h"
+#include "media/Surface.h"
+
+namespace sw {
+
+void DrawDatabase(TGameMain& game, TSurface& surface);
+void DrawLogs(TGameMain& game, TSurface& surface);
+void DrawFindAStar(TGameMain& game, TSurface& surface);
+
+// A campaign button of the database, the logs or find a star. True when the key was one of them.
+bool RouteArchiveKey(TGameMain& game, const std::string& key);
+
+// The keys of these screens, called before the letter hotkeys on every screen that does not
+// hold the keys: Page Up and Page Down on the logs, the text entry on find a star (which takes
+// every key), and D, F and L elsewhere. True when the key was used up.
+bool ArchiveKeyDown(TGameMain& game, int key, bool shift, bool ctrl, bool alt);
+
+}  // namespace sw

@@ -1,0 +1,20 @@
+#pragma once
+// The economy's screens: the trade screen of the current trade post (sub-screen 19) and the
+// logistics screen of the player's fleet (sub-screen 12), and the buttons of trade, logistics
+// and the fleet panel's crew and structure adjustments.
+#include <string>
+
+#include "campaign/GameMain.h"
+#include "media/Surface.h"
+
+namespace sw {
+
+void DrawTradeScreen(TGameMain& game, TSurface& surface);
+void DrawLogisticsScreen(TGameMain& game, TSurface& surface);
+
+// A campaign button of trade, logistics or the crew and structure adjustments (each in its
+// group: the free ones do nothing on the screens that hold the keys). True when the key was one
+// of them.
+bool RouteEconomyKey(TGameMain& game, const std::string& key);
+
+}  // namespace sw
