@@ -12,6 +12,17 @@ namespace sw {
 void DrawTradeScreen(TGameMain& game, TSurface& surface);
 void DrawLogisticsScreen(TGameMain& game, TSurface& surface);
 
+// Which of the trade screen's buttons this frame offers: each action while the post deals in
+// it (a price above 0, a list that is not empty); all dimmed when the post is gone.
+void SetTradeAvailability(TGameMain& game);
+// Manufacture and recycling follow the campaign's abilities, every frame, so an ability gained
+// later in the story makes its button available.
+void SetLogisticsAvailability(TGameMain& game);
+
+// The logistics screen of the player's fleet, with its design and ship lists back on their
+// first lines.
+void OpenLogistics(TGameMain& game);
+
 // A campaign button of trade, logistics or the crew and structure adjustments (each in its
 // group: the free ones do nothing on the screens that hold the keys). True when the key was one
 // of them.

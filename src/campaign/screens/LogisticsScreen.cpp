@@ -1,0 +1,140 @@
+// The logistics screen of the player's fleet: the designs it can manufacture with their costs,
+// its ship entries, the cargo bay (devices) and the VIP quarters, and the manufacture and
+// recycling buttons.
+#include <string>
+
+#include "campaign/screens/FleetPanel.h"
+#include "campaign/screens/TradeScreens.h"
+#include "media/Canvas.h"
+
+namespace sw {
+
+namespace {
+
+constexpr TColor ValueText = 0x9D8583;
+constexpr int ListRows = 6;
+// The cargo bay and the VIP quarters have twelve rows each.
+constexpr int HoldRows = 12;
+
+// The scroll offsets of the design list and the ship list, kept from frame to frame.
+struct TLogisticsView {
+  const TGameMain* Game = nullptr;
+  int DesignOffset = 0, ShipOffset = 0;
+};
+
+TLogisticsView& ViewOf(const TGameMain& game) {
+  static TLogisticsView view;
+  if (view.Game != &game) view = TLogisticsView{&game};
+  return view;
+}
+
+void DrawPicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
+  if (!game.Env.Images) return;
+  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
+}
+
+std::string ClassName(const TGameMain& game, const std::string& shipClass) {
+  const TShipInfo* info = game.FindShipInfo(shipClass);
+  return info && !info->DispName.empty() ? info->DispName : shipClass;
+}
+
+void SelectionFrame(TCanvas& c, int top, int s) {
+  if (s < 0 || s >= ListRows) return;
+  c.Pen.Color = ValueText;
+  c.Pen.Width = 1;
+  c.Rectangle(275, top + 14 * s, 495, top + 13 + 14 * s);
+}
+
+void DrawDesigns(TCanvas& c, TGameMain& game, TLogisticsView& view) {
+  view.DesignOffset = FollowSelection(view.DesignOffset, game.SelectedDesign, ListRows);
+  for (int i = 0; i < game.Designs.Count(); ++i) {
+    const int row = i + view.DesignOffset;
+    if (row < 0 || row >= ListRows) continue;
+    const auto& [shipClass, cost] = game.Designs.Items[static_cast<size_t>(i)];
+    const int y = 91 + 14 * row;
+    c.TextOut(280, y, ClassName(game, shipClass));
+    c.TextOut(450, y, cost);
+  }
+  if (game.Designs.Count() > 0) SelectionFrame(c, 91, game.SelectedDesign + view.DesignOffset);
+}
+
+void DrawShips(TCanvas& c, TGameMain& game, const TFleet& player, TLogisticsView& view) {
+  view.ShipOffset = FollowSelection(view.ShipOffset, game.SelectedShip, ListRows);
+  for (int i = 0; i < player.Ships.Count(); ++i) {
+    const int row = i + view.ShipOffset;
+    if (row < 0 || row >= ListRows) continue;
+    const TShip& ship = *player.Ships.At(i);
+    const int y = 258 + 14 * row;
+    c.TextOut(280, y, ClassName(game, ship.ShipClass));
+    c.TextOut(435, y, std::to_string(ship.Count));
+    c.TextOut(455, y, std::to_string(ship.Structure) + "/" + std::to_string(ship.Crew));
+  }
+  if (player.Ships.Count() > 0) SelectionFrame(c, 258, game.SelectedShip + view.ShipOffset);
+}
+
+// One name a row on the hold's buttons; a hold fuller than its rows shows the first twelve.
+void DrawHold(TCanvas& c, const std::vector<std::string>& names, int top) {
+  for (size_t k = 0; k < names.size() && k < HoldRows; ++k) c.TextOut(139, top + 12 * static_cast<int>(k), names[k]);
+}
+
+}  // namespace
+
+void SetLogisticsAvailability(TGameMain& game) {
+  if (!game.Buttons) return;
+  game.Buttons->Find("produce").Alpha = game.CanBuild ? AlphaNormal : AlphaDimmed;
+  game.Buttons->Find("scrap").Alpha = game.CanRecycle ? AlphaNormal : AlphaDimmed;
+}
+
+void OpenLogistics(TGameMain& game) {
+  game.SelectedDesign = 0;
+  game.SelectedShip = 0;
+  TLogisticsView& view = ViewOf(game);
+  view.DesignOffset = view.ShipOffset = 0;
+  game.ShowScreen(csLogistics);
+}
+
+void DrawLogisticsScreen(TGameMain& game, TSurface& surface) {
+  const TFleet* player = game.PlayerFleet();
+  if (!player) return;
+  TLogisticsView& view = ViewOf(game);
+
+  DrawPicture(game, surface, "logeng", 100, 10);
+  if (game.Buttons) {
+    game.Buttons->Find("close_menu").Draw();
+    for (int n = 1; n <= HoldRows; ++n) game.Buttons->Find("cargo" + std::to_string(n)).Draw();
+    for (int n = 1; n <= HoldRows; ++n) game.Buttons->Find("vip" + std::to_string(n)).Draw();
+    SetLogisticsAvailability(game);
+    for (const char* key : {"prod_scroll_up1", "prod_scroll_down1", "prod_scroll_up2", "prod_scroll_down2", "produce",
+                            "dbase1", "scrap", "dbase2"})
+      game.Buttons->Find(key).Draw();
+  }
+
+  TCanvas c(surface);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Bold = false;
+  c.Font.Size = 7;
+  c.Font.Color = ValueText;
+  DrawDesigns(c, game, view);
+  DrawShips(c, game, *player, view);
+
+  c.Font.Size = 8;
+  c.TextOut(268, 189, "Total blueprints : " + std::to_string(game.Designs.Count()));
+  c.TextOut(268, 201, "RU available : " + std::to_string(player->RU));
+  c.TextOut(268, 356, "Total ships : " + std::to_string(player->Ships.Count()));
+  c.TextOut(268, 368, "Unassigned crew : " + std::to_string(player->Crew));
+
+  c.Font.Color = clBlack;
+  c.TextOut(266, 61, "Blueprints available");
+  c.TextOut(130, 60, "Cargo bay");
+  c.TextOut(266, 228, "Ships in fleet");
+  c.TextOut(130, 228, "VIP quarters");
+  c.TextOut(408, 189, "Manufacture");
+  c.TextOut(408, 201, "Database");
+  c.TextOut(408, 356, "Recycle");
+  c.TextOut(408, 368, "Database");
+  DrawHold(c, player->Vips, 241);
+  DrawHold(c, player->Devices, 73);
+  c.Release();
+}
+
+}  // namespace sw
