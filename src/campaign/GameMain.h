@@ -310,6 +310,43 @@ public:
   // Opens the vessels category at a class (the logistics screen's "dbase1"/"dbase2", the fleet
   // panel); false when the class is not unlocked.
   bool ShowVesselArticle(const std::string& shipClass);
+  // True while the picture "blueprint" holds the article's own picture (a race's portrait, a
+  // vessel's schematic, a character's portrait, a misc picture); false when it has none.
+  bool ArticlePicture = false;
+  // The database's prefix of a category ("RACE@" ... "MISC@"); empty outside 0..5.
+  static std::string DbPrefix(int category);
+  // What the list shows for a name of the category shown: a race's or class's display name, a
+  // weapon's "Display", an artifact's or misc entry's title, a character's own name.
+  std::string DbTitle(const std::string& name) const;
+  // One value line of a vessel or weapon article: column 0 or 1, row n drawn 12 n below the
+  // article's text.
+  struct TDbValue {
+    int Column, Row;
+    std::string Text;
+  };
+  std::vector<TDbValue> ArticleValues() const;
+  // The selected name of the list, empty when the list is empty.
+  std::string DbSelectedName() const;
+  // Moves the selection by a step within the list and shows that article.
+  void ScrollDb(int step);
+  // Opens the database on its first category at its first entry.
+  void OpenDatabase();
+  // Opens the logs at page 0, with 14 lines a page.
+  void OpenLogs();
+  // The next (+1) or previous (-1) page, within the pages.
+  void TurnLogPage(int step);
+  static constexpr int LogLinesPerPage = 14;
+  // A log status other than "0" means the mission is finished.
+  static bool LogFinished(const std::string& status);
+  // Clears the search text and shows find a star.
+  void OpenFindAStar();
+  // A key typed into find a star: Backspace, Enter (searching), Space, 0..9, A..Z.
+  void SearchKey(int key);
+  static constexpr size_t SearchTextLimit = 41;
+  // Looks for a location of that name (letter case ignored) that the map lets the player
+  // select; when found the map is shown centred on it, it is selected and no fleet is. False,
+  // and nothing changes, when there is none.
+  bool FindStar();
 
   // ---- Sub-screens ----
   uint8_t SubScreen() const { return Env.SubScreen ? *Env.SubScreen : OwnSubScreen; }
