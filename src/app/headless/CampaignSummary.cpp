@@ -131,6 +131,21 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
   } else {
     j["talk"] = nullptr;
   }
+  if (g.SubScreen() == csDatabase) {
+    nlohmann::json titles = nlohmann::json::array(), values = nlohmann::json::array();
+    for (const auto& name : g.DbNames) titles.push_back(g.DbTitle(name));
+    for (const auto& v : g.ArticleValues()) values.push_back(v.Text);
+    const std::vector<std::string> raceInfo = g.DbCategory == 0 ? g.RaceInfoLines : std::vector<std::string>();
+    j["database"] = {{"category", g.DbCategory}, {"names", g.DbNames},   {"titles", titles},
+                     {"index", g.DbIndex},       {"offset", g.DbOffset}, {"selected", g.DbSelectedName()},
+                     {"lines", g.ArticleLines},  {"values", values},     {"race_info", raceInfo},
+                     {"picture", g.ArticlePicture}};
+  } else {
+    j["database"] = nullptr;
+  }
+  j["log_page"] = g.LogPage;
+  j["log_page_count"] = g.LogPageCount;
+  j["search_text"] = g.SearchText;
   if (g.SubScreen() == csCombat) {
     j["combat"] = {{"player_slots", {g.PlayerFlagship, g.PlayerSupport1, g.PlayerSupport2}},
                    {"enemy_slots", {g.EnemyFlagship, g.EnemySupport1, g.EnemySupport2}},
