@@ -13,6 +13,7 @@
 #include "campaign/EventScript.h"
 #include "campaign/GameMain.h"
 #include "campaign/SafeNames.h"
+#include "campaign/TradeLines.h"
 #include "campaign/WorldFiles.h"
 #include "core/Adf.h"
 #include "core/Paths.h"
@@ -417,10 +418,76 @@ private:
   }
 
   // ---- 31-39. Trade posts ----
+  // The trade posts, in TradePosts order, that keys with the prefix name; names of no post are
+  // errors.
+  std::vector<std::string> PostsNamed(const std::string& prefix) {
+    const auto names = NamesAfter(prefix);
+    for (const auto& name : names)
+      if (!G.TradePosts.Find(name)) Error(prefix + name, "trade post \"" + name + "\" does not exist");
+    std::vector<std::string> posts;
+    for (int i = 0; i < G.TradePosts.Count(); ++i) {
+      const std::string& post = G.TradePosts.NameAt(i);
+      for (const auto& name : names)
+        if (SameText(name, post)) {
+          posts.push_back(post);
+          break;
+        }
+    }
+    return posts;
+  }
+  // A post's list changed by the lines "<item> n @ post" counted by "<item>S@ post": added as
+  // class=price, or each removed once when the post lists exactly that line.
+  void PostList(const std::string& item, TNameValueList TTradeInfo::*list, bool add) {
+    for (const auto& name : PostsNamed(item + "S@")) {
+      TNameValueList& lines = G.TradePosts.Find(name)->*list;
+      const int n = Count(item + "S@" + name);
+      for (int i = 1; i <= n; ++i) {
+        const std::string key = item + std::to_string(i) + "@" + name;
+        const auto line = ParseTradeLine(Text(key));
+        if (!line) {
+          Error(key, "the line is not class;price");
+          continue;
+        }
+        const int cls = G.ShipInfos.IndexOf(line->first);
+        if (cls < 0) {
+          Error(key, "ship class \"" + line->first + "\" is not in the campaign");
+          continue;
+        }
+        if (add) {
+          lines.Items.emplace_back(G.ShipInfos.NameAt(cls), std::to_string(line->second));
+          continue;
+        }
+        for (size_t k = 0; k < lines.Items.size(); ++k) {
+          const auto held = ParseTradeLine(lines.Items[k].first + "=" + lines.Items[k].second);
+          if (held && SameText(held->first, line->first) && held->second == line->second) {
+            lines.Items.erase(lines.Items.begin() + static_cast<long>(k));
+            break;
+          }
+        }
+      }
+    }
+  }
   void TradePosts() {
-    // The campaign has no trade posts yet: the rows "TRADE_ACTIVE@", "TRADE_SELL_CREW@",
-    // "TRADE_SELL_FUEL@", "TRADE_BUY_FUEL@", "TRADE_ADD_VALUE@" and the ship and blueprint lists
-    // of a post take effect here, in this place of the order, once the posts are part of the world.
+    for (const auto& name : PostsNamed("TRADE_ACTIVE@"))
+      if (const auto v = Int("TRADE_ACTIVE@" + name)) G.TradePosts.Find(name)->Active = *v != 0;
+    // A price below 1 means the post does not offer that trade.
+    auto term = [&](const std::string& prefix, int TTradeInfo::*field) {
+      for (const auto& name : PostsNamed(prefix))
+        if (const auto v = Int(prefix + name)) G.TradePosts.Find(name)->*field = static_cast<int>(*v);
+    };
+    term("TRADE_SELL_CREW@", &TTradeInfo::SellCrew);
+    term("TRADE_SELL_FUEL@", &TTradeInfo::SellFuel);
+    term("TRADE_BUY_FUEL@", &TTradeInfo::BuyFuel);
+    term("TRADE_ADD_VALUE@", &TTradeInfo::BuyShipVal);
+    PostList("TRADE_REMOVE_SHIP", &TTradeInfo::ShipsForSale, false);
+    PostList("TRADE_REMOVE_BLUE", &TTradeInfo::Blueprints, false);
+    PostList("TRADE_ADD_SHIP", &TTradeInfo::ShipsForSale, true);
+    PostList("TRADE_ADD_BLUE", &TTradeInfo::Blueprints, true);
+    // The trade screen may be open (a sale fires triggers): its selections stay on its lists.
+    if (const TTradeInfo* shown = G.CurrentPost()) {
+      G.SelectedBlueprint = std::clamp(G.SelectedBlueprint, 0, std::max(shown->Blueprints.Count() - 1, 0));
+      G.SelectedForSale = std::clamp(G.SelectedForSale, 0, std::max(shown->ShipsForSale.Count() - 1, 0));
+    }
   }
 
   // ---- 40. Database entries: DB_ENTRY0 .. DB_ENTRY n ----

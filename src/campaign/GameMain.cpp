@@ -52,9 +52,9 @@ void TGameMain::Create() {
     throw EGameError("The campaign \"" + Title + "\" cannot start: it has no player's fleet (FLEET1)");
   // 7. The database, relations, designs and the mission log.
   reader.ReadLists();
-  // 8. The triggers, the characters and the database texts (trade posts arrive with their own
-  // rules).
+  // 8. The triggers, the trade posts, the characters and the database texts.
   ReadTriggers();
+  ReadTradePosts();
   reader.ReadCharacters();
   reader.ReadDescriptions();
   // 9. Ready on the map, the player's fleet selected and in view.

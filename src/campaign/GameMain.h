@@ -289,6 +289,18 @@ public:
   void StripToOne();
   // The price the current post pays for an entry of the player's fleet.
   int SalePrice(const TShip& entry) const;
+  // The post of the trade screen shown (TradePost), null when there is none.
+  TTradeInfo* CurrentPost() const;
+  // The post a talk's partner trades at: the partner's own when it is a character with a post,
+  // else the race's (no race: none).
+  TTradeInfo* PostFor(const std::string& partner, const std::string& race, std::string* postName = nullptr) const;
+  // The selected entry of the player's own fleet (null when another fleet is selected), and its
+  // class when asked.
+  TShip* SelectedOwnEntry(const TShipInfo** info = nullptr) const;
+  // The talk's portrait "com_pic" (a character's image, or race + "0") and the race's six lines of
+  // the communication and trade screens (Talk.cpp).
+  void LoadComPortrait(const std::string& portrait);
+  void FillRaceInfoLines(const std::string& race);
 
   // ---- Planets: landing and mining (Expedition.cpp) ----
   int ExpeditionTime = 0, PartySize = 0, Casualties = 0, PendingCasualties = 0;
@@ -372,6 +384,14 @@ private:
   void LoadRacePicture(const std::string& raceKey, const TRaceInfo& race);
   void LoadMusic();
   void CreateButtons();
+  // The economy (Economy.cpp): the trade screen of a post; a new entry of the player's fleet with
+  // the class's full structure and what crew the spare crew has; an entry of theirs removed with
+  // the selection kept in range.
+  void OpenPost(const std::string& postName, const std::string& partner, const std::string& race);
+  void AddNewEntry(const std::string& shipClass);
+  void RemoveOwnEntry(int index);
+  // The selected entry of the player's fleet stays within it (a trigger's event may take ships).
+  void KeepShipSelection();
 
   uint8_t OwnSubScreen = csMap;
   // How many events are running inside one another (a fail event, a trigger fired by a device).

@@ -7,6 +7,7 @@
 #include "campaign/EventScript.h"
 #include "campaign/GameMain.h"
 #include "campaign/SafeNames.h"
+#include "campaign/TradeLines.h"
 #include "campaign/WorldFiles.h"
 #include "core/Adf.h"
 #include "core/Paths.h"
@@ -67,6 +68,7 @@ public:
 
   std::vector<std::string> Run() {
     CheckTriggers();
+    CheckTradePosts();
     for (const auto& section : AdfReadSections(Events)) CheckEvent(section);
     return Lines;
   }
@@ -275,13 +277,48 @@ private:
             if (!G.FindRace(who)) Error(e, key, "race \"" + who + "\" is not in the campaign");
             break;
           case etCharacter: Character(e, key, who); break;
-          case etTradePost:
-            // Trade posts are not part of the campaign's world yet: their rows are read and
-            // checked once they are.
-            break;
+          case etTradePost: CheckTradeKey(e, key, named, who, n, value); break;
         }
         break;
       }
+    }
+  }
+
+  void CheckTradeKey(const TEvent& e, const std::string& key, const TNamedKey& named, const std::string& post, int n,
+                     const std::string& value) {
+    if (!G.TradePosts.Find(post)) {
+      Error(e, key, "trade post \"" + post + "\" does not exist");
+      return;
+    }
+    const std::string prefix = named.Prefix;
+    if (named.Numbered) {
+      // "TRADE_ADD_SHIP" n "@" post: a class;price line, counted by "TRADE_ADD_SHIPS@" post.
+      long long count = 0;
+      Number(e, prefix + "S@" + post, count);
+      if (n < 1 || n > count) Error(e, key, "the line is never read (" + prefix + "S@" + post + " is " + std::to_string(count) + ")");
+      const auto line = ParseTradeLine(value);
+      if (!line) Error(e, key, "the line is not class;price");
+      else Class(e, key, line->first);
+    } else if (prefix.size() > 2 && prefix.compare(prefix.size() - 2, 2, "S@") == 0) {
+      long long count = 0;
+      Number(e, key, count);
+      for (long long i = 1; i <= count && i <= MaxEventList; ++i) {
+        const std::string item = prefix.substr(0, prefix.size() - 2) + std::to_string(i) + "@" + post;
+        if (!AdfKeyExists(Events, e.Section, item)) Error(e, item, "the line is missing");
+      }
+    } else {
+      long long v = 0;
+      Number(e, key, v);
+    }
+  }
+
+  // ---- trade.adf: every post is some partner's, a character's or a race's ----
+  void CheckTradePosts() {
+    const std::string file = G.WorldFile("trade.adf");
+    for (int i = 0; i < G.TradePosts.Count(); ++i) {
+      const std::string& name = G.TradePosts.NameAt(i);
+      if (!G.FindCharacter(name) && !G.FindRace(name))
+        Problem(file, name, "", "the post is named after no character or race: no one trades there");
     }
   }
 

@@ -125,42 +125,45 @@ void TGameMain::OpenTalk(int mode, const std::string& partner) {
     portrait = race + "0";
   }
 
-  // The portrait behind the static. One that cannot be loaded is reported and the talk goes on
-  // without a picture (never with the last talk's).
-  if (Env.Images) {
-    bool loaded = false;
-    if (IsSafeDataName(portrait)) {
-      std::string folder = NormalizeSlashes(CampaignFolder);
-      while (!folder.empty() && folder.back() == '/') folder.pop_back();
-      const std::string path =
-          ResolvePath(NormalizeSlashes(Env.GraphicsFolder + "campaigns/" + folder + "/coms/" + portrait + ".img"));
-      try {
-        Env.Images->LoadImage("com_pic", path, clBlack);
-        loaded = true;
-      } catch (const std::exception& e) {
-        ReportOnce(RootRelative(path) + ": the portrait cannot be loaded: " + e.what());
-      }
-    } else {
-      ReportOnce("The portrait \"" + portrait + "\" leaves the campaign's folder");
-    }
-    if (!loaded) Env.Images->Remove("com_pic");
-  }
-
+  LoadComPortrait(portrait);
   LoadSection(section);
   SetSpeed(0);
-
-  if (mode != 2) {
-    const TRaceInfo* info = FindRace(race);
-    const TRaceInfo none;
-    const TRaceInfo& r = info ? *info : none;
-    RaceInfoLines = {info ? r.DisplayName : race,
-                     "Race homeworld : " + r.RHomeworld,
-                     "Species : " + r.Species,
-                     "Class : " + r.Class,
-                     "Species homeworld : " + r.SHomeworld,
-                     "Government : " + r.Government};
-  }
+  if (mode != 2) FillRaceInfoLines(race);
   PlaySound("static");
+}
+
+void TGameMain::LoadComPortrait(const std::string& portrait) {
+  // The portrait behind the static. One that cannot be loaded is reported and the screen goes on
+  // without a picture (never with the last talk's).
+  if (!Env.Images) return;
+  bool loaded = false;
+  if (IsSafeDataName(portrait)) {
+    std::string folder = NormalizeSlashes(CampaignFolder);
+    while (!folder.empty() && folder.back() == '/') folder.pop_back();
+    const std::string path =
+        ResolvePath(NormalizeSlashes(Env.GraphicsFolder + "campaigns/" + folder + "/coms/" + portrait + ".img"));
+    try {
+      Env.Images->LoadImage("com_pic", path, clBlack);
+      loaded = true;
+    } catch (const std::exception& e) {
+      ReportOnce(RootRelative(path) + ": the portrait cannot be loaded: " + e.what());
+    }
+  } else {
+    ReportOnce("The portrait \"" + portrait + "\" leaves the campaign's folder");
+  }
+  if (!loaded) Env.Images->Remove("com_pic");
+}
+
+void TGameMain::FillRaceInfoLines(const std::string& race) {
+  const TRaceInfo* info = FindRace(race);
+  const TRaceInfo none;
+  const TRaceInfo& r = info ? *info : none;
+  RaceInfoLines = {info ? r.DisplayName : race,
+                   "Race homeworld : " + r.RHomeworld,
+                   "Species : " + r.Species,
+                   "Class : " + r.Class,
+                   "Species homeworld : " + r.SHomeworld,
+                   "Government : " + r.Government};
 }
 
 // ---- Sections ---------------------------------------------------------------------------------
@@ -238,8 +241,8 @@ void TGameMain::ChooseAnswer(int answer) {
   const bool hasEvent = !IsNoEvent(chosen.EventName);
 
   if (!chosen.Next.empty() && chosen.Next[0] == '#') {
-    // Battle, trade and joining need another fleet to act on: in a planet or an internal talk
-    // (or once the other fleet is gone) they end the talk like "#END".
+    // Battle and joining need another fleet to act on: in a planet or an internal talk (or once
+    // the other fleet is gone) they end the talk like "#END".
     const bool withFleet = ComMode == 0 && SelectedFleet > 0 && Fleets.At(SelectedFleet);
     if (SameText(chosen.Next, "#END")) {
       EndTalk(*this);
@@ -248,9 +251,10 @@ void TGameMain::ChooseAnswer(int answer) {
       // field a flagship, the talk simply ends.
       if (!(withFleet && Attack())) EndTalk(*this);
     } else if (SameText(chosen.Next, "#TRADE")) {
-      // Trading with the selected fleet opens here once trade is in the game; until then the
-      // talk ends.
-      EndTalk(*this);
+      // Trade with the partner: its own post when it is a character with one, else its race's
+      // (an internal talk's character only at its own), active or not. A partner without a post
+      // has nothing to trade: the talk simply ends.
+      if (!OpenTradeWith(TalkPartner, ComMode == 2 ? std::string() : TalkRace)) EndTalk(*this);
     } else if (SameText(chosen.Next, "#JOIN")) {
       if (withFleet) JoinSelectedFleet(*this);
       else EndTalk(*this);

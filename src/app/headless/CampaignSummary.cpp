@@ -102,6 +102,36 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
   j["logs"] = logs;
   j["db_entries"] = g.DbEntries;
   j["designs"] = NameValues(g.Designs, true);
+  // The trade post of the trade screen: its terms, its lists as class and price (a class may be
+  // offered twice), and the selections of the economy's lists.
+  {
+    auto offers = [](const TNameValueList& list) {
+      nlohmann::json lines = nlohmann::json::array();
+      for (const auto& [cls, price] : list.Items) {
+        nlohmann::json line = {{"class", cls}, {"price", price}};
+        try {
+          line["price"] = std::stoi(price);
+        } catch (const std::exception&) {
+        }
+        lines.push_back(line);
+      }
+      return lines;
+    };
+    nlohmann::json trade = {{"post", g.TradePost},
+                            {"race", g.TradeRace},
+                            {"selected_blueprint", g.SelectedBlueprint},
+                            {"selected_for_sale", g.SelectedForSale},
+                            {"selected_design", g.SelectedDesign}};
+    if (const TTradeInfo* post = g.CurrentPost()) {
+      trade["terms"] = {{"buy_fuel", post->BuyFuel},        {"sell_fuel", post->SellFuel},
+                        {"sell_crew", post->SellCrew},      {"buy_ship_val", post->BuyShipVal},
+                        {"active", post->Active},           {"blueprints", offers(post->Blueprints)},
+                        {"ships", offers(post->ShipsForSale)}};
+    } else {
+      trade["terms"] = nullptr;
+    }
+    j["trade"] = trade;
+  }
   nlohmann::json triggers = nlohmann::json::array();
   for (int i = 0; i < g.Triggers.Count(); ++i) {
     const TTrigger& t = *g.Triggers.At(i);

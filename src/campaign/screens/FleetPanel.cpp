@@ -113,9 +113,8 @@ void SetFleetPanelAvailability(TGameMain& game) {
   for (const char* key : {"hail_fleet", "trade_fleet", "attack_fleet"}) SetAlpha(game, key, inReach);
   SetAlpha(game, "logeng_fleet", own);
   for (const char* key : AdjustButtons) SetAlpha(game, key, own);
-  // Trading needs an open trade post with that fleet; the posts come with the economy.
-  const bool tradePost = false;
-  if (!game.CanTrade || !tradePost) SetAlpha(game, "trade_fleet", false);
+  // Trading needs the ability and an active trade post of that fleet.
+  if (!game.CanTrade || !game.ActivePostOf(*fleet)) SetAlpha(game, "trade_fleet", false);
   if (game.Relation(fleet->Race) > 70) SetAlpha(game, "attack_fleet", false);
 }
 
