@@ -112,7 +112,9 @@ public:
   struct TDateParts {
     int Day, Month, Year, Hour, Minute;
   };
-  TDateParts StarDateParts() const;
+  TDateParts StarDateParts() const { return DateParts(StarDateMinutes); }
+  // The calendar date and time of day of a count of star-date minutes.
+  static TDateParts DateParts(long long minutes);
   // Minutes since day 0 of a calendar date (Gregorian).
   static long long DateToMinutes(int day, int month, int year);
 
@@ -307,7 +309,28 @@ public:
   std::string ResistanceText, FoundArtifact, FoundVip;
   int MinedPortion = 0, MinedRest = 0, StageInterval = 0;
   int Portions[10] = {};
-  // Added as each expedition needs (start, tick, finish, availability).
+  // The planet the expedition went down to (by name, so a list changing meanwhile cannot send
+  // it to another one), how many portions are up and how many RUs they made.
+  std::string ExpeditionLocation, ExpeditionPlanet;
+  int PortionsMined = 0, MinedSoFar = 0;
+  // The selected planet of the selected location; null when there is none.
+  TPlanet* CurrentPlanet() const;
+  // Hail, land and mine are offered for the selected planet: the location within ComRange, the
+  // planet approachable; hail needs people there, land and mine spare crew and the story's leave.
+  bool CanHailPlanet() const;
+  bool CanLandOnPlanet() const;
+  bool CanMinePlanet() const;
+  // The party goes down to the selected planet and the landing or mining screen opens; false,
+  // and nothing changes, when the action is not offered.
+  bool StartLanding();
+  bool StartMining();
+  // What the party meets on a planet of that owner: a draw 0..299 against the population, and
+  // for a hostile owner a draw 0..109 for the casualties (a twentieth of it, at most the party).
+  void MeetResistance(const TPlanet& planet, const std::string& owner, int resistanceDraw, int casualtyDraw);
+  // One frame of the landing or the mining screen: the time grows by the clock's speed and what
+  // falls due happens; at the end the planet panel returns.
+  void LandingTick();
+  void MiningTick();
 
   // ---- The database, the mission log and find a star (Archive.cpp) ----
   int DbCategory = 0;                    // 0 races, 1 vessels, 2 weapons, 3 artifacts, 4 characters, 5 misc

@@ -62,6 +62,19 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
                    {"fleet", fleet ? fleet->Name : ""},
                    {"planet", planet ? planet->Name : ""},
                    {"ship", g.SelectedShip}};
+  j["expedition"] = {{"time", g.ExpeditionTime},
+                     {"party_size", g.PartySize},
+                     {"casualties", g.Casualties},
+                     {"pending_casualties", g.PendingCasualties},
+                     {"resistance", g.ResistanceText},
+                     {"found_artifact", g.FoundArtifact},
+                     {"found_vip", g.FoundVip},
+                     {"location", g.ExpeditionLocation},
+                     {"planet", g.ExpeditionPlanet},
+                     {"portions", g.Portions},
+                     {"portions_mined", g.PortionsMined},
+                     {"stage_interval", g.StageInterval},
+                     {"mined", g.MinedSoFar}};
   j["ranges"] = {{"com", g.ComRange}, {"scan", g.ScanRange}, {"sensor", g.SensorRange}, {"intercept", g.InterceptRange}};
   j["abilities"] = {{"trade", g.CanTrade}, {"mine", g.CanMine}, {"build", g.CanBuild}, {"recycle", g.CanRecycle},
                     {"land", g.CanLand}};
