@@ -118,8 +118,8 @@ long long TGameMain::DateToMinutes(int day, int month, int year) {
   return (DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30)) * 1440;
 }
 
-TGameMain::TDateParts TGameMain::StarDateParts() const {
-  long long days = StarDateMinutes / 1440, minutes = StarDateMinutes % 1440;
+TGameMain::TDateParts TGameMain::DateParts(long long starMinutes) {
+  long long days = starMinutes / 1440, minutes = starMinutes % 1440;
   if (minutes < 0) {
     minutes += 1440;
     --days;
@@ -290,8 +290,9 @@ void TWorldReader::ReadRaces() {
     if (!r.MinorPatCraft.empty() && !Game.FindShipInfo(r.MinorPatCraft))
       Error(campRace, key, "MINOR_PAT_CRAFT", "ship class \"" + r.MinorPatCraft + "\" is not in the campaign");
   }
+  // A saved game lists the race of no one too, which is added after these.
   for (const auto& key : AdfReadKeys(Map, "RACE_SECT"))
-    if (!Game.FindRace(key)) Error(Map, "RACE_SECT", key, "race \"" + key + "\" is not in the campaign");
+    if (!SameText(key, "NONE") && !Game.FindRace(key)) Error(Map, "RACE_SECT", key, "race \"" + key + "\" is not in the campaign");
 }
 
 void TWorldReader::AddNoneRace() {
@@ -428,9 +429,12 @@ void TWorldReader::ReadShips(TFleet& fleet, const std::string& s) {
       Error(Map, s, key, "ship class \"" + ship->ShipClass + "\" is not in the campaign");
       continue;
     }
-    // 0 means the class's full value.
-    if (ship->Structure == 0) ship->Structure = info->Structure;
-    if (ship->Crew == 0) ship->Crew = info->Crew;
+    // In the campaign's own files 0 means the class's full value; a saved game holds what the
+    // ships really had, so there a derelict stays without structure and an empty ship uncrewed.
+    if (Game.SaveFolder.empty()) {
+      if (ship->Structure == 0) ship->Structure = info->Structure;
+      if (ship->Crew == 0) ship->Crew = info->Crew;
+    }
     fleet.Ships.Add("SHIP" + std::to_string(fleet.Ships.Count() + 1), std::make_unique<TShip>(*ship));
   }
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "campaign/SaveGame.h"
 #include "core/Adf.h"
 #include "core/Paths.h"
 #include "media/Canvas.h"
@@ -19,6 +20,26 @@ const char* TitlePicture(uint8_t mode) {
     case smSave: return "tit_save";
     case smAddOns: return "tit_new_mod";
     default: return "tit_new_camp";
+  }
+}
+
+void AddEmptySlots(TNamedList<TListItem>& entries) {
+  // Slots the index does not list yet are offered empty, each before the first listed slot of
+  // a higher number, so the list reads 1 to 10 whatever the index holds.
+  for (int n = 1; n <= TSaveGame::OfferedSlots; ++n) {
+    int at = entries.Count();
+    bool listed = false;
+    for (int i = 0; i < entries.Count() && !listed; ++i) {
+      const int slot = TSaveGame::SlotNumber(entries.NameAt(i));
+      listed = slot == n;
+      if (slot > n && at == entries.Count()) at = i;
+    }
+    if (listed) continue;
+    auto item = std::make_unique<TListItem>();
+    item->Title = "Empty";
+    item->Folder = TSaveGame::SlotSection(n) + "\\";
+    item->Date = item->Time = "-";
+    entries.Insert(at, TSaveGame::SlotSection(n), std::move(item));
   }
 }
 
@@ -72,6 +93,7 @@ void TSelector::SetMode(uint8_t mode) {
     }
     Entries.Add(section, std::move(item));
   }
+  if (mode == smLoad || mode == smSave) AddEmptySlots(Entries);
   fmMain->DXImageListMain->LoadImage("title", ResolvePath(fmMain->GraphicsFolder + TitlePicture(mode) + ".img"),
                                      clBlack);
 }

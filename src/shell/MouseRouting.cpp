@@ -88,8 +88,17 @@ void TfmMain::RouteSelector(const std::string& key) {
         SetGameState(gsCampaign, false);
         CampaignSubScreen = csMap;
       }
+    } else if (mode == smLoad) {
+      // A slot that cannot be loaded is reported and the selector stays.
+      if (Selector->SelectedEntry() && LoadSavedGame(Selector->SelectedSection())) {
+        SetGameState(gsCampaign, false);
+        CampaignSubScreen = csMap;
+      }
+    } else if (mode == smSave) {
+      // The slot is the one selected, by its section's number; a save that failed is reported
+      // and the player stays on the selector.
+      if (Selector->SelectedEntry() && SaveToSlot(Selector->SelectedSection())) SetGameState(gsOptions, false);
     }
-    // Loading and saving a campaign arrive with the saved games.
   }
 }
 

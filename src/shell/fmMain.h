@@ -91,6 +91,12 @@ public:
   bool StartCampaign(const std::string& folder, const std::string& saveFolder, const std::string& title);
   // What a campaign needs of the main window.
   TCampaignEnv CampaignEnv();
+  // Saved games (SavedGames.cpp), by the section of their slot in the slot index ("SAVE3").
+  // Loading replaces the running campaign by the saved one; a slot that cannot be loaded is
+  // reported and the running campaign is kept. Saving writes the running campaign into the
+  // slot; a failure is reported and the slot keeps what it had. Each is false when it failed.
+  bool LoadSavedGame(const std::string& section);
+  bool SaveToSlot(const std::string& section);
   // Flies the computer's ships in every battle started from here.
   TComputerPilot ComputerPilot;
 

@@ -13,7 +13,7 @@ protected:
   void WriteSaves(const std::vector<std::string>& names) {
     std::string text;
     for (size_t i = 0; i < names.size(); ++i) {
-      text += "[SLOT" + std::to_string(i + 1) + "]\n";
+      text += "[SAVE" + std::to_string(i + 1) + "]\n";
       if (!names[i].empty()) text += "NAME=" + names[i] + "\nDATE=1.1.2300\nTIME=12:00\nCNAME=tutorial\\\n";
     }
     TFrontEndRoot::WriteFile(Game.Root + "saves/saves.adf", text);
@@ -42,9 +42,11 @@ TEST_F(SelectorScreen, ListsTheAddOnsAndTheSavedGames) {
 
   WriteSaves({"Outpost run", ""});
   Open(smLoad);
-  ASSERT_EQ(S().Entries.Count(), 2);
+  ASSERT_EQ(S().Entries.Count(), 10) << "ten slots are offered, the ones not listed empty";
   EXPECT_EQ(S().Entries.At(0)->Title, "Outpost run");
-  EXPECT_EQ(S().Entries.At(0)->Folder, "SLOT1\\");
+  EXPECT_EQ(S().Entries.At(0)->Folder, "SAVE1\\");
+  EXPECT_EQ(S().Entries.NameAt(9), "SAVE10");
+  EXPECT_EQ(S().Entries.At(9)->Title, "Empty");
   EXPECT_EQ(S().Entries.At(0)->Campaign, "tutorial\\");
   EXPECT_EQ(S().Entries.At(1)->Title, "Empty");
   EXPECT_EQ(S().Entries.At(1)->Date, "-");
@@ -118,11 +120,12 @@ TEST_F(SelectorScreen, ANewCampaignAlwaysStartsFromTheFirstEntry) {
   EXPECT_EQ(S().Selected, 0);
 }
 
-TEST_F(SelectorScreen, AnEmptyIndexShowsNoRowsAndCannotLoad) {
+TEST_F(SelectorScreen, AnEmptyIndexOffersTenEmptySlotsAndCannotLoad) {
   Open(smSave);  // no saves yet
-  EXPECT_EQ(S().Entries.Count(), 0);
-  EXPECT_EQ(S().SelectedEntry(), nullptr);
-  EXPECT_EQ(S().SelectedSection(), "");
+  EXPECT_EQ(S().Entries.Count(), 10);
+  ASSERT_NE(S().SelectedEntry(), nullptr);
+  EXPECT_EQ(S().SelectedEntry()->Title, "Empty");
+  EXPECT_EQ(S().SelectedSection(), "SAVE1");
   EXPECT_EQ(HitCentre("cont_but"), "cont_but") << "saving goes into the first slot";
   Open(smLoad);
   EXPECT_EQ(HitCentre("cont_but"), "") << "nothing to load";

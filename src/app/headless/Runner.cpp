@@ -11,6 +11,8 @@
 #include "app/headless/Summary.h"
 #include "battle/DataCheck.h"
 #include "campaign/CampaignCheck.h"
+#include "campaign/SaveGame.h"
+#include "campaign/SavedWorld.h"
 #include "core/Adf.h"
 #include "core/Errors.h"
 #include "core/Numbers.h"
@@ -72,6 +74,11 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       o.BattleFile = v;
     } else if (a == "--campaign") {
       o.Campaign = true;
+    } else if (a == "--load") {
+      if (!(v = need(i))) return false;
+      auto n = ParseInteger(v);
+      if (!n || *n < 1 || *n > 999999) return error = "--load takes a slot number from 1", false;
+      o.Load = static_cast<int>(*n);
     } else if (a == "--check-data") {
       o.CheckData = true;
     } else if (a == "--duel") {
@@ -190,6 +197,11 @@ int RunHeadless(const TRunOptions& o) {
       // The pointer rests in the middle of the map, away from the edges that scroll it.
       main.MouseMove(400, 300);
     }
+    if (o.Load > 0) {
+      // The saved game of that slot, loaded as the selector's continue loads it.
+      if (main.LoadSavedGame(TSaveGame::SlotSection(o.Load))) main.SetGameState(gsCampaign, true);
+      main.MouseMove(400, 300);
+    }
     // The benchmark battle runs 3000 frames unless told otherwise.
     const long long ticks = o.Bench && o.Battle && !o.TicksGiven ? 3000 : o.Ticks;
 
@@ -252,7 +264,13 @@ int RunHeadless(const TRunOptions& o) {
     }
     if (!o.StateJson.empty()) {
       std::ofstream out(o.StateJson);
-      out << MakeSummary(main, audio).dump(2) << "\n";
+      nlohmann::json summary = MakeSummary(main, audio);
+      // The running campaign as a save would write it, so a loaded game can be compared with
+      // the one that was saved.
+      if (main.Campaign && summary["campaign"].is_object())
+        for (const TSavedWorldFile& file : SavedWorldFiles(*main.Campaign))
+          summary["campaign"]["saved_world"][file.Name] = file.Text;
+      out << summary.dump(2) << "\n";
       if (!out) {
         std::cerr << "starwake-headless: cannot write " << o.StateJson << std::endl;
         exitCode = 1;

@@ -24,6 +24,8 @@ struct TRunOptions {
   bool CheckData = false;
   // Start live in the first campaign of the campaign index, as the selector's continue does.
   bool Campaign = false;
+  // Start live in the saved game of slot N (1 or more), as the selector's continue loads it.
+  int Load = 0;
   // The balance tool: computer-flown duels between two classes, or every pair of classes.
   std::vector<std::string> Duel;  // the two classes of --duel
   bool Matrix = false;
