@@ -28,6 +28,7 @@ void MakeRaces(Output& out, const std::string& gameData);    // race logos and p
 void MakePlanets(Output& out, const std::string& gameData);  // planets, the planet sheet
 void MakeCampaign(Output& out);                               // star map, side menu, campaign screen backgrounds
 void MakeStory(Output& out, const std::string& gameData);    // campaign portraits and event pictures from the story files
+void MakeSchematics(Output& out, const std::string& gameData);  // vessel schematics of every class a campaign lists
 // A light button face for black labels (the campaign's row and action buttons).
 Layer PlateButton(int w, int h);
 void MakeSounds(Output& out, const std::string& gameData);   // sound effects

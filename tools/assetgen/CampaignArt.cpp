@@ -458,8 +458,7 @@ Layer Trade() {
 }
 
 // ---------------------------------------------------------------------------
-// Pictures the tutorial's own files name: the misc articles' pictures and the
-// schematics of the vessels the player's database starts with.
+// Pictures the tutorial's own files name: the misc articles' pictures.
 // ---------------------------------------------------------------------------
 
 // A misc article's picture (200 x 150).
@@ -485,31 +484,6 @@ Layer MiscPicture(bool fuel) {
                      Mix(Hex(0x6ad0ff), Hex(0xffc080), k / 4.0f), 0.35f);
     }
     RoundRectOutline(l, 0.5f, 0.5f, 199.5f, 149.5f, 3, 1.0f, Hex(0x2c7fa0));
-    return l;
-}
-
-// A vessel's schematic for the database (220 x 150): a blueprint grid with the hull in plan.
-Layer Schematic(const std::string& title, float length, float beam, int wings) {
-    Layer l(220, 150);
-    FillRect(l, 0, 0, 220, 150, Hex(0x0c2448));
-    for (int x = 0; x < 220; x += 10) Line(l, {x + 0.5f, 0}, {x + 0.5f, 150}, 1.0f, Hex(0x2a5a8a), x % 50 ? 0.3f : 0.7f);
-    for (int y = 0; y < 150; y += 10) Line(l, {0, y + 0.5f}, {220, y + 0.5f}, 1.0f, Hex(0x2a5a8a), y % 50 ? 0.3f : 0.7f);
-    const float cx = 110, cy = 78;
-    const Col ink = Hex(0xd8ecff);
-    std::vector<Pt> hull = {{cx, cy - length / 2}, {cx + beam * 0.35f, cy - length * 0.2f}, {cx + beam / 2, cy + length * 0.3f},
-                            {cx + beam * 0.25f, cy + length / 2}, {cx - beam * 0.25f, cy + length / 2},
-                            {cx - beam / 2, cy + length * 0.3f}, {cx - beam * 0.35f, cy - length * 0.2f}};
-    Polyline(l, hull, 1.3f, ink, 0.95f, true);
-    Line(l, {cx, cy - length / 2 + 6}, {cx, cy + length / 2 - 4}, 1.0f, ink, 0.5f);
-    for (int w = 0; w < wings; ++w) {
-        float y = cy + length * (0.05f + 0.15f * w), s = beam * (0.9f - 0.15f * w);
-        Polyline(l, {{cx - beam * 0.4f, y}, {cx - s, y + 10}, {cx - s, y + 16}, {cx - beam * 0.45f, y + 12}}, 1.0f, ink, 0.8f);
-        Polyline(l, {{cx + beam * 0.4f, y}, {cx + s, y + 10}, {cx + s, y + 16}, {cx + beam * 0.45f, y + 12}}, 1.0f, ink, 0.8f);
-    }
-    // Dimension line along the hull.
-    Line(l, {cx + beam / 2 + 14, cy - length / 2}, {cx + beam / 2 + 14, cy + length / 2}, 1.0f, Hex(0xffb23c), 0.8f);
-    DrawText(l, 8, 6, title, 10, true, ink);
-    RoundRectOutline(l, 0.5f, 0.5f, 219.5f, 149.5f, 2, 1.0f, ink, 0.6f);
     return l;
 }
 
@@ -577,13 +551,10 @@ void MakeCampaign(Output& out) {
     out.Image("graphics/builtin/mg/starbase", Keyed(StarbaseBig(), kKeyBlack));
     out.Image("graphics/blueprint", Keyed(BlueprintSheet(), kKeyBlack));
 
-    // The tutorial's misc articles and first vessel articles (the portraits are the story's).
+    // The tutorial's misc articles (the portraits are the story's, the schematics the vessels' own).
     const std::string tutorial = "graphics/campaigns/tutorial/";
     out.Image(tutorial + "misc_wake", Keyed(MiscPicture(false), kKeyAqua));
     out.Image(tutorial + "misc_fuel", Keyed(MiscPicture(true), kKeyAqua));
-    out.Image(tutorial + "schematics/tfg_lancer", Keyed(Schematic("LANCER FRIGATE", 110, 44, 1), kKeyBlack));
-    out.Image(tutorial + "schematics/tfg_bastion", Keyed(Schematic("BASTION CRUISER", 120, 70, 2), kKeyBlack));
-    out.Image(tutorial + "schematics/tfg_warden", Keyed(Schematic("WARDEN CARRIER", 118, 84, 3), kKeyBlack));
 }
 
 }  // namespace ag

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
         ag::MakePlanets(out, dataDir);
         ag::MakeCampaign(out);
         ag::MakeStory(out, dataDir);
+        ag::MakeSchematics(out, dataDir);
     }
     if (only != "images") {
         ag::MakeSounds(out, dataDir);
