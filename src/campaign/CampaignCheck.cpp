@@ -1,5 +1,7 @@
 #include "campaign/CampaignCheck.h"
 
+#include <algorithm>
+
 #include "battle/ShipRoster.h"
 #include "campaign/GameMain.h"
 #include "campaign/SafeNames.h"
@@ -67,6 +69,40 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
     for (int n = 1; n <= chars && n <= 10000; ++n)
       if (Trim(AdfReadString(randomChars, key, "CHAR" + std::to_string(n), "")).empty())
         problem(randomChars, key, "CHAR" + std::to_string(n), "the commander is missing");
+  }
+  // The database: every entry the map or an event unlocks is in a category and has its article
+  // in desc.adf, and every vessel it unlocks has its schematic.
+  const std::string desc = ResolvePath(folder + "desc.adf");
+  const std::string events = ResolvePath(folder + "events.adf");
+  auto checkEntry = [&](const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& entry) {
+    int category = -1;
+    for (int c = 0; c < 6 && category < 0; ++c) {
+      const std::string prefix = TGameMain::DbPrefix(c);
+      if (entry.size() > prefix.size() && SameText(entry.substr(0, prefix.size()), prefix)) category = c;
+    }
+    if (category < 0) {
+      problem(file, section, key, "the database entry \"" + entry + "\" is in no category");
+      return;
+    }
+    if (!AdfSectionExists(desc, entry))
+      problem(file, section, key, "the database entry \"" + entry + "\" has no article in " + Relative(f, desc));
+    const TShipInfo* ship = category == 1 ? game->FindShipInfo(entry.substr(5)) : nullptr;
+    if (!ship || ship->BmpImage.empty()) return;
+    std::string pictures = NormalizeSlashes(f.Graphics + "campaigns/" + campaignFolder);
+    if (pictures.back() != '/') pictures += '/';
+    const std::string schematic = ResolvePath(pictures + "schematics/" + ship->BmpImage + ".img");
+    if (!FileExists(schematic)) problem(file, section, key, "the vessel has no schematic " + Relative(f, schematic));
+  };
+  for (const auto& entry : AdfReadKeys(map, "DB")) checkEntry(map, "DB", entry, entry);
+  for (const auto& section : AdfReadSections(events)) {
+    if (!AdfKeyExists(events, section, "DB_ENTRIES") && !AdfKeyExists(events, section, "DB_ENTRY0")) continue;
+    const int count = std::min(AdfReadInteger(events, section, "DB_ENTRIES", 0), 1000);
+    for (int n = 0; n <= count; ++n) {
+      const std::string key = "DB_ENTRY" + std::to_string(n);
+      const std::string entry = Trim(AdfReadString(events, section, key, ""));
+      if (!entry.empty()) checkEntry(events, section, key, entry);
+    }
   }
   // The player's fleet has to be able to fly.
   if (game->PlayerFleet()->Ships.Count() == 0)

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "CampaignKit.h"
+#include "campaign/CampaignCheck.h"
 #include "campaign/screens/ArchiveScreens.h"
 #include "media/BitmapFile.h"
 #include "media/ImageList.h"
@@ -295,4 +296,23 @@ TEST(Archive, FindAStarTakesTypedNamesAndCentresTheMapOnAKnownOne) {
   EXPECT_EQ(g.SelectedFleet, -1);
   EXPECT_EQ(g.MapOffsetX, 400 - 1000);
   EXPECT_EQ(g.MapOffsetY, 300 - 600);
+}
+
+// The data check names a database entry in no category or without its article, and an unlocked
+// vessel without its schematic, by the file, section and key that unlock them.
+TEST(Archive, TheDataCheckFindsEntriesWithoutArticlesOrSchematics) {
+  TCampaignRoot root;
+  EXPECT_EQ(CheckCampaigns(root.Path), std::vector<std::string>{});
+  root.Edit("data/testcamp/map.adf", "[DB]\nRACE@TFG=1", "[DB]\nRACE@TFG=1\nSHIP@Cruiser=1\nLORE@Old=1\nRACE@VSK=1");
+  root.Edit("data/ships.adf", "[Cruiser]\n", "[Cruiser]\nBMP_IMAGE=cruiser\n");
+  std::ofstream(root.Campaign() + "events.adf", std::ios::app) << "\n[EV_LORE]\nDB_ENTRIES=1\nDB_ENTRY0=CHAR@Nobody\nDB_ENTRY1=SHIP@Cruiser\n";
+  AdfFlushCache();
+  const auto lines = CheckCampaigns(root.Path);
+  const std::string schematic = "the vessel has no schematic graphics/campaigns/testcamp/schematics/cruiser.img";
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "data/testcamp/map.adf:DB:SHIP@Cruiser: " + schematic,
+                       "data/testcamp/map.adf:DB:LORE@Old: the database entry \"LORE@Old\" is in no category",
+                       "data/testcamp/events.adf:EV_LORE:DB_ENTRY0: the database entry \"CHAR@Nobody\" has no article in "
+                       "data/testcamp/desc.adf",
+                       "data/testcamp/events.adf:EV_LORE:DB_ENTRY1: " + schematic}));
 }
