@@ -38,8 +38,10 @@ std::string ClassName(const TGameMain& game, const std::string& shipClass) {
   return info && !info->DispName.empty() ? info->DispName : shipClass;
 }
 
-void SelectionFrame(TCanvas& c, int top, int s) {
-  if (s < 0 || s >= ListRows) return;
+// The frame around a list's selected line, when that line exists and is scrolled into view.
+void SelectionFrame(TCanvas& c, int top, int selected, int offset, int count) {
+  const int s = selected + offset;
+  if (selected < 0 || selected >= count || s < 0 || s >= ListRows) return;
   c.Pen.Color = ValueText;
   c.Pen.Width = 1;
   c.Rectangle(275, top + 14 * s, 495, top + 13 + 14 * s);
@@ -55,7 +57,7 @@ void DrawDesigns(TCanvas& c, TGameMain& game, TLogisticsView& view) {
     c.TextOut(280, y, ClassName(game, shipClass));
     c.TextOut(450, y, cost);
   }
-  if (game.Designs.Count() > 0) SelectionFrame(c, 91, game.SelectedDesign + view.DesignOffset);
+  SelectionFrame(c, 91, game.SelectedDesign, view.DesignOffset, game.Designs.Count());
 }
 
 void DrawShips(TCanvas& c, TGameMain& game, const TFleet& player, TLogisticsView& view) {
@@ -69,7 +71,7 @@ void DrawShips(TCanvas& c, TGameMain& game, const TFleet& player, TLogisticsView
     c.TextOut(435, y, std::to_string(ship.Count));
     c.TextOut(455, y, std::to_string(ship.Structure) + "/" + std::to_string(ship.Crew));
   }
-  if (player.Ships.Count() > 0) SelectionFrame(c, 258, game.SelectedShip + view.ShipOffset);
+  SelectionFrame(c, 258, game.SelectedShip, view.ShipOffset, player.Ships.Count());
 }
 
 // One name a row on the hold's buttons; a hold fuller than its rows shows the first twelve.

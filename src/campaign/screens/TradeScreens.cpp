@@ -148,9 +148,11 @@ void DrawFleetStores(TCanvas& c, const TFleet& player) {
   c.TextOut(430, 230, std::to_string(player.Fuel) + "/" + std::to_string(player.MaxFuel));
 }
 
-// The selection frame of a list whose selected line is shown at row s.
-void SelectionFrame(TCanvas& c, int left, int right, int top, int s, int rows) {
-  if (s < 0 || s >= rows) return;
+// The frame around a list's selected line, when that line exists and is scrolled into view (an
+// event may have taken lines off the post's lists under the selection).
+void SelectionFrame(TCanvas& c, int left, int right, int top, int selected, int offset, int count, int rows) {
+  const int s = selected + offset;
+  if (selected < 0 || selected >= count || s < 0 || s >= rows) return;
   c.Pen.Color = ValueText;
   c.Pen.Width = 1;
   c.Rectangle(left, top + 14 * s, right, top + 13 + 14 * s);
@@ -167,7 +169,7 @@ void DrawPlayerShips(TCanvas& c, TGameMain& game, const TFleet& player, TTradeVi
     c.TextOut(539, y, std::to_string(ship.Structure) + "/" + std::to_string(ship.Crew));
     c.TextOut(574, y, std::to_string(game.SalePrice(ship)));
   }
-  if (player.Ships.Count() > 0) SelectionFrame(c, 379, 599, 306, game.SelectedShip + view.FleetOffset, FleetRows);
+  SelectionFrame(c, 379, 599, 306, game.SelectedShip, view.FleetOffset, player.Ships.Count(), FleetRows);
 }
 
 void DrawOffers(TCanvas& c, TGameMain& game, const TTradeInfo& post, TTradeView& view) {
@@ -182,8 +184,7 @@ void DrawOffers(TCanvas& c, TGameMain& game, const TTradeInfo& post, TTradeView&
     // A blueprint costs five times the price its ships are then built for.
     c.TextOut(205, y, std::to_string(price * 5) + "(" + std::to_string(price) + ")");
   }
-  if (post.Blueprints.Count() > 0)
-    SelectionFrame(c, 45, 260, 306, game.SelectedBlueprint + view.BlueprintOffset, OfferRows);
+  SelectionFrame(c, 45, 260, 306, game.SelectedBlueprint, view.BlueprintOffset, post.Blueprints.Count(), OfferRows);
 
   view.ForSaleOffset = FollowSelection(view.ForSaleOffset, game.SelectedForSale, OfferRows);
   for (int i = 0; i < post.ShipsForSale.Count(); ++i) {
@@ -194,8 +195,7 @@ void DrawOffers(TCanvas& c, TGameMain& game, const TTradeInfo& post, TTradeView&
     c.TextOut(50, y, ClassName(game, shipClass));
     c.TextOut(225, y, std::to_string(LinePrice(value)));
   }
-  if (post.ShipsForSale.Count() > 0)
-    SelectionFrame(c, 45, 260, 430, game.SelectedForSale + view.ForSaleOffset, OfferRows);
+  SelectionFrame(c, 45, 260, 430, game.SelectedForSale, view.ForSaleOffset, post.ShipsForSale.Count(), OfferRows);
 }
 
 }  // namespace
