@@ -2,9 +2,12 @@
 // Meridian surveyor is brought to Halden on the first day; its fleet panel opens trade at
 // Navigator Reyes's post, where the player buys fuel, hires a hand, buys a ship and the
 // Sentinel's blueprint (a button the post does not offer stays dead); logistics then builds a
-// Sentinel from the new design and recycles it.
+// Sentinel from the new design and recycles it. In the game itself: manufacture and recycling
+// follow the abilities every frame, the logistics keys stay dead on the screens that hold the
+// keys, and a post's offer below 1 (or a post that is gone) leaves its button dimmed.
 #include <filesystem>
 
+#include "campaign/screens/TradeScreens.h"
 #include "frontend/FrontEndRoot.h"
 
 using namespace sw;
@@ -140,4 +143,69 @@ TEST(TradeWalk, BuyAtAPostThenBuildAndRecycleInLogistics) {
   EXPECT_EQ(Ru(scrapped), Ru(built) + sentinel["structure"].get<int>());
   EXPECT_EQ(SpareCrew(scrapped), SpareCrew(built) + sentinel["crew"].get<int>());
   EXPECT_EQ(scrapped["errors"], nlohmann::json::array());
+}
+
+TEST(TradeWalk, AbilitiesPricesAndHeldScreensDecideWhatTheEconomysButtonsDo) {
+  TFrontEndRoot root;
+  TCampaignEnv env;
+  env.ProgramFolder = root.Root;
+  env.DataFolder = root.Root + "data/";
+  env.GraphicsFolder = root.Root + "graphics/";
+  env.SavesFolder = root.Root + "saves/";
+  env.MusicFolder = root.Root + "sounds/music/";
+  TGameMain g(env, "tutorial\\", "", "");
+  auto available = [&](const char* key) { return g.Buttons->Find(key).Alpha > AlphaDimmed; };
+  TFleet& player = *g.PlayerFleet();
+  player.RU = 5000;
+
+  // Abilities gained later in the story make manufacture and recycling available again.
+  g.CanBuild = g.CanRecycle = false;
+  SetLogisticsAvailability(g);
+  EXPECT_FALSE(available("produce"));
+  EXPECT_FALSE(available("scrap"));
+  g.CanBuild = g.CanRecycle = true;
+  SetLogisticsAvailability(g);
+  EXPECT_TRUE(available("produce"));
+  EXPECT_TRUE(available("scrap"));
+
+  // While the encounter menu holds the keys, logistics neither opens nor builds.
+  const int entries = player.Ships.Count();
+  g.ShowScreen(csEncounter);
+  EXPECT_TRUE(RouteEconomyKey(g, "logeng_fleet"));
+  EXPECT_TRUE(RouteEconomyKey(g, "produce"));
+  EXPECT_EQ(g.SubScreen(), csEncounter);
+  EXPECT_EQ(player.Ships.Count(), entries);
+  // On the logistics screen the design list stops at its last line and "produce" builds it.
+  g.ShowScreen(csFleetPanel);
+  RouteEconomyKey(g, "logeng_fleet");
+  ASSERT_EQ(g.SubScreen(), csLogistics);
+  for (int k = 0; k <= g.Designs.Count(); ++k) RouteEconomyKey(g, "prod_scroll_down1");
+  EXPECT_EQ(g.SelectedDesign, g.Designs.Count() - 1);
+  RouteEconomyKey(g, "produce");
+  ASSERT_EQ(player.Ships.Count(), entries + 1);
+  EXPECT_EQ(player.Ships.At(entries)->ShipClass, g.Designs.Items.back().first);
+
+  // The trade list of the player's ships walks the player's own fleet, whichever fleet the panel
+  // showed before.
+  g.SelectedFleet = g.Fleets.IndexOf("Choir Caravan");
+  g.SelectedShip = 0;
+  for (int k = 0; k <= entries + 1; ++k) RouteEconomyKey(g, "trade_sell_ship_scroll_down1");
+  EXPECT_EQ(g.SelectedShip, entries);
+
+  // A post whose fuel price an event set below 1 does not sell fuel; a post that is gone offers
+  // nothing at all.
+  g.TradePost = "SYL";
+  TTradeInfo* post = g.TradePosts.Find("SYL");
+  ASSERT_NE(post, nullptr);
+  SetTradeAvailability(g);
+  EXPECT_TRUE(available("trade_buy_fuel"));
+  post->SellFuel = -10;
+  SetTradeAvailability(g);
+  EXPECT_FALSE(available("trade_buy_fuel"));
+  EXPECT_TRUE(available("trade_hire_crew"));
+  g.TradePost = "Nobody";
+  SetTradeAvailability(g);
+  for (const char* key : {"trade_blue_buy", "trade_ship_buy", "trade_ship_sell", "trade_sell_fuel", "trade_buy_fuel",
+                          "trade_hire_crew"})
+    EXPECT_FALSE(available(key)) << key;
 }
