@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CampaignKit.h"
+#include "campaign/screens/LocationScreens.h"
 
 using namespace sw;
 
@@ -263,4 +264,48 @@ TEST(Expedition, MiningBringsThePlanetsResourcesUpInTenPortionsAtEitherSpeed) {
   EXPECT_EQ(g->CurrentPlanet()->Resources, 0);
   EXPECT_EQ(RunUntilDone(*g, csMining, [&] { g->MiningTick(); }), 140);
   EXPECT_EQ(g->PlayerFleet()->RU, ru + 7);
+}
+
+TEST(Expedition, ThePlaceButtonsAndKeysOpenTheirScreensUnlessAnotherScreenHoldsTheKeys) {
+  TCampaignRoot root;
+  auto g = LoadWithFinds(root);
+  EXPECT_TRUE(RoutePlaceKey(*g, "system_map"));
+  EXPECT_EQ(g->SubScreen(), csSystem);
+  EXPECT_TRUE(PlaceHotkey(*g, 'S'));
+  EXPECT_EQ(g->SubScreen(), csSystem) << "S keeps the system view open";
+  RoutePlaceKey(*g, "system_map");
+  EXPECT_EQ(g->SubScreen(), csMap) << "the button closes it";
+  RoutePlaceKey(*g, "show_planets");
+  EXPECT_EQ(g->SubScreen(), csPlanets);
+  PlaceHotkey(*g, 'A');
+  EXPECT_EQ(g->SubScreen(), csFleets);
+  PlaceHotkey(*g, 'P');
+  EXPECT_EQ(g->SubScreen(), csPlanets);
+  RoutePlaceKey(*g, "show_planets");
+  EXPECT_EQ(g->SubScreen(), csMap);
+  EXPECT_FALSE(PlaceHotkey(*g, 'Q'));
+  EXPECT_FALSE(RoutePlaceKey(*g, "fleet1"));
+
+  RoutePlaceKey(*g, "planet3");  // Home has two planets
+  EXPECT_EQ(g->SubScreen(), csMap);
+  EXPECT_EQ(g->SelectedPlanet, -1);
+  RoutePlaceKey(*g, "planet2");
+  EXPECT_EQ(g->SubScreen(), csPlanetPanel);
+  EXPECT_EQ(g->SelectedPlanet, 1);
+  RoutePlaceKey(*g, "land_plan");
+  EXPECT_EQ(g->SubScreen(), csLanding);
+
+  // The encounter menu holds the keys: nothing here moves it.
+  g->ShowScreen(csEncounter);
+  for (const char* key : {"system_map", "show_planets", "planet1", "land_plan", "mine_plan", "hail_plan"}) {
+    EXPECT_TRUE(RoutePlaceKey(*g, key)) << key;
+    EXPECT_EQ(g->SubScreen(), csEncounter) << key;
+  }
+  EXPECT_EQ(g->SelectedPlanet, 1);
+  // Out of reach, the panel's actions do nothing even when clicked.
+  g->ShowScreen(csPlanetPanel);
+  g->PlayerFleet()->X += 50;
+  RoutePlaceKey(*g, "mine_plan");
+  RoutePlaceKey(*g, "land_plan");
+  EXPECT_EQ(g->SubScreen(), csPlanetPanel);
 }

@@ -1,8 +1,8 @@
 // The places of the tutorial through the headless runner: S, P and A show the system view and
-// the planet and fleet lists of home, "planet1" its first planet's panel, where "hail_plan"
-// opens a talk with the planet; the fleet flies to
-// Tollan, where the story hides the courier's data core on Tollan Cinder; a landing party brings
-// the core back (its trigger fires), and a mining run brings Tollan Ice's RUs up to the last.
+// the planet and fleet lists of home, "planet1" its first planet's panel, where "hail_plan" opens
+// a talk with the planet; the fleet flies to Tollan, where the story hides the courier's data
+// core on Tollan Cinder; a landing party brings the core back (its trigger fires), and a mining
+// run brings Tollan Ice's RUs up to the last.
 #include "frontend/FrontEndRoot.h"
 
 using namespace sw;
