@@ -1,0 +1,67 @@
+// A saved game through the headless runner, clicks only after the first key: the tutorial runs
+// for a day at speed 10, is saved from the options into the second slot, left for the main
+// menu and loaded back with "Load Game" and continue; the world is the one that was saved.
+#include <algorithm>
+
+#include "frontend/FrontEndRoot.h"
+
+using namespace sw;
+
+namespace {
+
+const std::string SaveThenLoad =
+    "1 key 32\n"
+    "10 click 431 331\n"     // "start"
+    "20 click 490 422\n"     // "cont_but": the tutorial is live from tick 26, on its opening event
+    "41 click 320 14\n"      // "close_menu"
+    "43 key 112 ctrl alt\n"  // ghost mode: no patrol stops the clock
+    "45 click 763 564\n"     // speed 10
+    "90 key 27\n"            // the options
+    "110 click 414 312\n"    // "op3": the selector in save mode
+    "132 click 400 405\n"    // "scroll_down" to the second slot
+    "135 click 490 422\n"    // "cont_but": saved, back to the options
+    "160 click 414 501\n"    // "op10": the main menu
+    "185 click 431 358\n"    // "men_load"
+    "210 click 400 405\n"    // "scroll_down"
+    "215 click 490 422\n";   // "cont_but": the saved game is live again
+
+// The campaign's world as the save keeps it: the run's own state (speed, selections, the time
+// of day, the screens) left out, and the fleet locations, which are made again in fleet order,
+// taken by name.
+nlohmann::json World(const nlohmann::json& c) {
+  nlohmann::json w;
+  for (const char* key : {"folder", "title", "fleets", "player", "relations", "states", "logs", "db_entries", "designs",
+                          "triggers", "ranges", "abilities", "saved_world"})
+    if (c.contains(key)) w[key] = c[key];
+  auto locations = c["locations"];
+  std::sort(locations.begin(), locations.end(), [](const auto& a, const auto& b) { return a["name"] < b["name"]; });
+  w["locations"] = locations;
+  w["day"] = {c["star_date"]["day"], c["star_date"]["month"], c["star_date"]["year"]};
+  return w;
+}
+
+}  // namespace
+
+TEST(SaveWalk, TheTutorialSavedFromTheOptionsLoadsBackFromTheMenuAsTheSameWorld) {
+  TFrontEndRoot game;
+  const auto saved = game.Run(SaveThenLoad, 150);
+  ASSERT_FALSE(saved.contains("runner_failed"));
+  EXPECT_EQ(saved["errors"], nlohmann::json::array());
+  EXPECT_EQ(saved["game_state"], 6) << "after saving the options are back";
+  const std::string index = game.Root + "saves/saves.adf";
+  EXPECT_EQ(AdfReadSections(index), std::vector<std::string>{"SAVE2"});
+  EXPECT_EQ(AdfReadString(index, "SAVE2", "NAME", ""), "Starwake : Tutorial");
+  const auto& before = saved["campaign"];
+  EXPECT_EQ(before["star_date"]["day"], 15) << "a day went by before the save";
+
+  const auto loaded = game.Run(SaveThenLoad, 230);
+  EXPECT_EQ(loaded["errors"], nlohmann::json::array());
+  EXPECT_EQ(loaded["game_state"], 0);
+  const auto& after = loaded["campaign"];
+  EXPECT_TRUE(after["live"].get<bool>());
+  EXPECT_EQ(after["save_folder"], "save2\\");
+  EXPECT_EQ(after["speed"], 1);
+  EXPECT_EQ(after["selected"]["fleet"], after["player"]["name"]);
+  const auto a = World(before), b = World(after);
+  EXPECT_EQ(a, b) << nlohmann::json::diff(a, b).dump(1);
+}
