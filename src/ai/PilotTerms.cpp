@@ -5,6 +5,7 @@
 #include "battle/Motion.h"
 #include "core/Numbers.h"
 #include "weapons/BattleAccess.h"
+#include "weapons/Mines.h"
 #include "weapons/Weapon.h"
 #include "weapons/WeaponFactory.h"
 
@@ -69,7 +70,16 @@ bool Reaches(const TWeapon* w, double distance, int zoom) {
 }
 
 bool CanHit(const TWeapon* w, double distance) {
-  return HoldsWeapon(w) && w->InRangeForAttack(w->LifeSpan, w->ProjectileSpeed, distance);
+  return HoldsWeapon(w) && !LaidBehind(w) && w->InRangeForAttack(w->LifeSpan, w->ProjectileSpeed, distance);
+}
+
+bool LaidBehind(const TWeapon* w) {
+  if (!HoldsWeapon(w) || !dynamic_cast<const TMine*>(w)) return false;
+  return !dynamic_cast<const TPlasmaMine*>(w) || w->WeaponDir != 0;
+}
+
+bool IsHeld(const TGameObject& ship) {
+  return ship.Kind == KIND_SHIP && (ship.StunFrames > 0 || ship.Age < ship.ThrustDelay);
 }
 
 }  // namespace sw

@@ -46,7 +46,12 @@ void Use(TWeapon* w);
 double EnergyUsageOf(const TWeapon* w);
 // The weapon's shots live long enough to cover the distance (never for an empty slot).
 bool Reaches(const TWeapon* w, double distance, int zoom);
-// As Reaches, and the weapon does damage: worth closing in for.
+// As Reaches, and the weapon does damage: worth closing in for. A mine laid astern never hits
+// what lies ahead, so it is no reason to hold off.
 bool CanHit(const TWeapon* w, double distance);
+// A mine that leaves its ship astern (every mine but a plasma mine whose weapon points ahead).
+bool LaidBehind(const TWeapon* w);
+// The ship can neither steer (stunned) nor thrust (engine locked) as it wishes this frame.
+bool IsHeld(const TGameObject& ship);
 
 }  // namespace sw

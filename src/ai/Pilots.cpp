@@ -1,5 +1,6 @@
 #include "ai/Pilots.h"
 
+#include "ai/KillSetUp.h"
 #include "ai/PilotSteering.h"
 #include "battle/Motion.h"
 #include "weapons/BattleAccess.h"
@@ -35,7 +36,7 @@ void CloakModeRules(TGameObject& s, const TWeapon* device, const TWeapon* other)
 void FlyCloaked(IBattleAccess& battle, TGameObject& ship, TGameObject& target, const TPilotSight& sight,
                 TWeapon* device, TWeapon* other) {
   SteerAtTarget(ship, target, sight.Distance, sight.Zoom);
-  if (!ship.Cloaked && Wants(other, target, sight)) Use(other);
+  if (!ship.Cloaked && WantsToUse(other, target, sight)) Use(other);
   TMoveOrders orders;
   orders.InRange = Reaches(other, sight.Distance, sight.Zoom);
   orders.EvadeCloak = device;
@@ -71,16 +72,27 @@ void FlyGeneral(IBattleAccess& battle, TGameObject& ship) {
   if (!target) return;
   const double distance = battle.Distance(ship, *target);
   GeneralModeRules(ship);
-  SteerAtTarget(ship, *target, distance, battle.Zoom());
+  // A stunned or engine-locked enemy is there for the taking: press home while it lasts.
+  if (ship.PilotMode == PILOT_RETREAT && IsHeld(*target) && !EitherHas(ship, &TWeapon::IsFighter))
+    ship.PilotMode = PILOT_ATTACK;
+  // A ship whose damage goes out astern turns its back on an enemy within that weapon's cover
+  // and leads it on, so the enemy follows into the fan or across the mines.
+  const bool tail = ship.PilotMode == PILOT_ATTACK && SternCovers(SternWeapon(ship), distance, battle.Zoom());
+  if (tail)
+    TurnToward(ship, target, true);
+  else
+    SteerAtTarget(ship, *target, distance, battle.Zoom());
   const TPilotSight sight = LookAt(battle, ship, *target);  // after the turn
   TWeapon* w1 = ship.Weapon1.get();
   TWeapon* w2 = ship.Weapon2.get();
-  if (Wants(w1, *target, sight)) Use(w1);
-  if (Wants(w2, *target, sight)) Use(w2);
+  if (WantsToUse(w1, *target, sight)) Use(w1);
+  if (WantsToUse(w2, *target, sight)) Use(w2);
   TMoveOrders orders;
-  orders.InRange = CanHit(w1, sight.Distance) || CanHit(w2, sight.Distance);
+  orders.InRange = tail || CanHit(w1, sight.Distance) || CanHit(w2, sight.Distance);
   orders.RetreatJump = SlotWith(ship, &TWeapon::IsTeleporter);
   MoveShip(battle, ship, sight, orders);
+  if (tail && ship.PilotMode == PILOT_ATTACK && Aligned(sight.Heading, Opposite(sight.Bearing)))
+    ApplyThrust(ship, false, 0, 0, sight.Zoom);
 }
 
 void FlyCloakA(IBattleAccess& battle, TGameObject& ship, TWeapon* device) {
@@ -137,7 +149,7 @@ void FlyShield(IBattleAccess& battle, TGameObject& ship, TWeapon* device) {
   }
   if (ship.PilotMode != PILOT_EVADE) ship.PilotMode = ship.Energy < ship.MaxEnergy / 6 ? PILOT_RETREAT : PILOT_ATTACK;
   SteerAtTarget(ship, *target, sight.Distance, sight.Zoom);
-  if (Wants(other, *target, sight)) Use(other);
+  if (WantsToUse(other, *target, sight)) Use(other);
   TMoveOrders orders;
   orders.InRange = Reaches(other, sight.Distance, sight.Zoom);
   MoveShip(battle, ship, sight, orders);
@@ -151,7 +163,7 @@ void FlyCrewKeeper(IBattleAccess& battle, TGameObject& ship, TWeapon* device) {
   SteerAtTarget(ship, *target, distance, battle.Zoom());
   const TPilotSight sight = LookAt(battle, ship, *target);  // after the turn
   TWeapon* other = OtherSlot(ship, device);
-  if (Wants(other, *target, sight)) Use(other);
+  if (WantsToUse(other, *target, sight)) Use(other);
   if (ship.Crew < ship.MaxCrew / 4 * 3) Use(device);
   TMoveOrders orders;
   orders.InRange = CanHit(other, sight.Distance);
