@@ -18,7 +18,8 @@ bool RouteArchiveKey(TGameMain& game, const std::string& key);
 
 // The keys of these screens, called before the letter hotkeys on every screen that does not
 // hold the keys: Page Up and Page Down on the logs, the text entry on find a star (which takes
-// every key), and D, F and L elsewhere. True when the key was used up.
+// every key but the window's own, Escape and F9 to F12, so no hotkey acts while a name is
+// typed), and D, F and L elsewhere. True when the key was used up.
 bool ArchiveKeyDown(TGameMain& game, int key, bool shift, bool ctrl, bool alt);
 
 }  // namespace sw
