@@ -9,6 +9,7 @@
 #include "campaign/screens/ArchiveScreens.h"
 #include "media/BitmapFile.h"
 #include "media/ImageList.h"
+#include "media/Input.h"
 #include "media/Surface.h"
 
 using namespace sw;
@@ -285,6 +286,25 @@ TEST(Archive, FindAStarTakesTypedNamesAndCentresTheMapOnAKnownOne) {
   g.OpenFindAStar();
   type("RIFT");
   EXPECT_FALSE(g.FindStar()) << "unknown debris";
+
+  // While a name is typed the letters of other screens' hotkeys only type; the window keeps
+  // Escape and F9 to F12. Elsewhere D opens the database, and its button closes it again, but
+  // not while an event screen holds the keys.
+  g.OpenFindAStar();
+  EXPECT_TRUE(ArchiveKeyDown(g, 'D', false, false, false));
+  EXPECT_TRUE(ArchiveKeyDown(g, 'L', false, false, false));
+  EXPECT_FALSE(ArchiveKeyDown(g, vk::Escape, false, false, false));
+  EXPECT_FALSE(ArchiveKeyDown(g, vk::F9, false, false, false));
+  EXPECT_EQ(g.SearchText, "DL");
+  EXPECT_EQ(g.SubScreen(), csFindAStar);
+  g.ShowScreen(csMap);
+  EXPECT_TRUE(ArchiveKeyDown(g, 'D', false, false, false));
+  EXPECT_EQ(g.SubScreen(), csDatabase);
+  EXPECT_TRUE(RouteArchiveKey(g, "database"));
+  EXPECT_EQ(g.SubScreen(), csMap);
+  g.ShowScreen(csEvent);
+  EXPECT_TRUE(RouteArchiveKey(g, "database"));
+  EXPECT_EQ(g.SubScreen(), csEvent);
 
   // The name matches without regard to letter case.
   g.OpenFindAStar();
