@@ -38,6 +38,19 @@ std::string WithSlash(std::string folder) {
   return folder;
 }
 
+// The names a category lists: the entries that start with its prefix, without the prefix, each
+// once. "MISC@ART@x" is the misc article "ART@x", never an artifact.
+std::vector<std::string> NamesWithPrefix(const std::vector<std::string>& entries, const std::string& prefix) {
+  std::vector<std::string> names;
+  for (const std::string& entry : entries) {
+    if (entry.size() <= prefix.size() || !StartsWithText(entry, prefix)) continue;
+    std::string name = entry.substr(prefix.size());
+    const bool listed = std::any_of(names.begin(), names.end(), [&](const std::string& n) { return SameText(n, name); });
+    if (!listed) names.push_back(std::move(name));
+  }
+  return names;
+}
+
 }  // namespace
 
 std::string TGameMain::DbPrefix(int category) {
@@ -76,15 +89,8 @@ std::string TGameMain::DbSelectedName() const {
 void TGameMain::ShowDbCategory(int category, int index) {
   if (category < 0 || category > 5) return;
   DbCategory = category;
-  // Entries match their category by prefix: "MISC@ART@x" is the misc article "ART@x".
   const std::string prefix = DbPrefix(category);
-  DbNames.clear();
-  for (const std::string& entry : DbEntries) {
-    if (entry.size() <= prefix.size() || !StartsWithText(entry, prefix)) continue;
-    std::string name = entry.substr(prefix.size());
-    const bool listed = std::any_of(DbNames.begin(), DbNames.end(), [&](const std::string& n) { return SameText(n, name); });
-    if (!listed) DbNames.push_back(std::move(name));
-  }
+  DbNames = NamesWithPrefix(DbEntries, prefix);
   const int last = static_cast<int>(DbNames.size()) - 1;
   DbIndex = std::clamp(index, 0, std::max(0, last));
   // The list opens with its selection in sight; from then on it follows a row a frame.
@@ -147,9 +153,10 @@ void TGameMain::ShowDbCategory(int category, int index) {
 }
 
 bool TGameMain::ShowVesselArticle(const std::string& shipClass) {
-  ShowDbCategory(1, 0);
-  for (size_t i = 0; i < DbNames.size(); ++i)
-    if (SameText(DbNames[i], shipClass)) {
+  // A class not unlocked leaves the database (and its picture) as it was.
+  const std::vector<std::string> vessels = NamesWithPrefix(DbEntries, DbPrefix(1));
+  for (size_t i = 0; i < vessels.size(); ++i)
+    if (SameText(vessels[i], shipClass)) {
       ShowDbCategory(1, static_cast<int>(i));
       return true;
     }

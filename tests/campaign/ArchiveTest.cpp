@@ -131,7 +131,10 @@ TEST(Archive, CategoriesMatchByPrefixAndEveryArticleBringsItsTextAndPicture) {
   EXPECT_EQ(g.DbSelectedName(), "Cruiser");
   EXPECT_EQ(root.PictureWidth(), 5);
   EXPECT_EQ(root.Images.Find("blueprint").TransparentColor, clBlack);
+  g.ShowDbCategory(4);
   EXPECT_FALSE(g.ShowVesselArticle("Barge")) << "not unlocked";
+  EXPECT_EQ(g.DbCategory, 4) << "nothing changes";
+  EXPECT_EQ(root.PictureWidth(), 6);
 
   // An empty database opens and shows nothing.
   g.DbEntries.clear();
