@@ -1,6 +1,7 @@
 // A saved game through the headless runner, clicks only after the first key: the tutorial runs
 // for a day at speed 10, is saved from the options into the second slot, left for the main
-// menu and loaded back with "Load Game" and continue; the world is the one that was saved.
+// menu and loaded back with "Load Game" and continue, and with the runner's --load; the world
+// is the one that was saved.
 #include <algorithm>
 
 #include "frontend/FrontEndRoot.h"
@@ -64,4 +65,12 @@ TEST(SaveWalk, TheTutorialSavedFromTheOptionsLoadsBackFromTheMenuAsTheSameWorld)
   EXPECT_EQ(after["selected"]["fleet"], after["player"]["name"]);
   const auto a = World(before), b = World(after);
   EXPECT_EQ(a, b) << nlohmann::json::diff(a, b).dump(1);
+
+  // The runner's --load starts in the same slot the same way.
+  const auto direct = game.Run("", 1, "--load 2");
+  EXPECT_EQ(direct["errors"], nlohmann::json::array());
+  EXPECT_TRUE(direct["campaign"]["live"].get<bool>());
+  EXPECT_EQ(direct["campaign"]["save_folder"], "save2\\");
+  const auto c = World(direct["campaign"]);
+  EXPECT_EQ(a, c) << nlohmann::json::diff(a, c).dump(1);
 }
