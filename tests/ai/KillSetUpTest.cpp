@@ -13,7 +13,7 @@
 namespace sw::pilottest {
 namespace {
 
-double Units(double degrees) { return degrees / DEGREES_PER_UNIT; }
+double SetUpHeading(double degrees) { return degrees / DEGREES_PER_UNIT; }
 
 int WeaponObjects(TPilotBattle& b) {
   int n = 0;
@@ -29,7 +29,7 @@ struct TSetUp {
   TGameObject& Me;
   TGameObject& Foe;
   W* Weapon;
-  TSetUp(double dx, TWeaponDefinition def) : Me(Battle.Ship("player1ship", 1, 400, 300, Units(90))),
+  TSetUp(double dx, TWeaponDefinition def) : Me(Battle.Ship("player1ship", 1, 400, 300, SetUpHeading(90))),
                                             Foe(Battle.Ship("player2ship", 2, 400 + dx, 300)) {
     def.AIFireChance = 100;
     def.WeaponArc = 360;
@@ -79,6 +79,20 @@ TEST(KillSetUp, MinesGoAcrossAFollowersPathAndNeverHoldTheLayerBack) {
   for (int i = 0; i < 60; ++i) laid = lead.LaidAfterOneFrame();
   EXPECT_LT(lead.Me.VX, 0) << "flying away from the enemy to its right";
   EXPECT_GE(laid, 1);
+
+  // So does a ship whose gun fires astern, within the gun's reach; one with a gun ahead as well
+  // fights facing its enemy.
+  for (bool gunAhead : {false, true}) {
+    TPilotBattle b;
+    TGameObject& me = b.Ship("player1ship", 1, 400, 300, SetUpHeading(90));
+    b.Ship("player2ship", 2, 600, 300);
+    Arm(me, b, 1, Reaching(400)).WeaponDir = 2;
+    TProbe& other = Arm(me, b, 2, Reaching(100));
+    other.DamagingWeapon = gunAhead;
+    for (int i = 0; i < 60; ++i) FlyComputerShip(b, me);
+    EXPECT_NEAR(me.Heading * DEGREES_PER_UNIT, gunAhead ? 90 : 270, 1) << gunAhead;
+    if (!gunAhead) EXPECT_LT(me.VX, 0) << "leading the enemy on";
+  }
 }
 
 TEST(KillSetUp, AStunIsKeptForAFreeEnemyAndAHeldOneIsPressedHome) {
