@@ -238,14 +238,15 @@ TEST_F(FleetScreens, ShipPicturesAreLoadedOnFirstUseAndAMissingOneIsReportedOnce
   ASSERT_EQ(Reports.size(), 1u);
   EXPECT_NE(Reports[0].find("no_such_picture"), std::string::npos) << Reports[0];
 
-  // The article: the Bastion's own schematic and its description; the straggler's class has
-  // no schematic and shows on the plain sheet.
+  // The article: the Bastion's own schematic and its description; a class whose picture name has
+  // no schematic shows on the plain sheet.
   TShipArticle article;
   article.Show(G(), "TFG_Bastion");
   EXPECT_TRUE(article.OwnSchematic());
   EXPECT_FALSE(article.Lines().empty());
   ASSERT_TRUE(Images.Has("blueprint"));
   const std::vector<uint16_t> schematic = Images.Find("blueprint").Pixels();
+  G().FindShipInfo("VSK_Spore")->BmpImage = "no_schematic_drawn";
   article.Show(G(), "VSK_Spore");
   EXPECT_FALSE(article.OwnSchematic());
   ASSERT_TRUE(Images.Has("blueprint"));

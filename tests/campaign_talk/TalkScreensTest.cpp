@@ -43,11 +43,14 @@ void ClickButton(TGameMain& g, TMainWindow& main, const std::string& key) {
 }  // namespace
 
 // Hail and attack for the hostile, everything for the neutral, no attack for the friendly; trade
-// only when the player may trade.
+// only when the player may trade and the fleet has an active post.
 TEST(TalkScreens, EncounterButtonsFollowTheRelation) {
   TTalkRoot root;
   auto g = root.Load();
   g->CanTrade = true;
+  auto post = std::make_unique<TTradeInfo>();
+  post->Active = true;
+  TTradeInfo* vskPost = g->TradePosts.Add("VSK", std::move(post));
   SelectFleet(*g, "Raider 101");
   auto offered = [&] {
     SetEncounterAvailability(*g);
@@ -68,6 +71,10 @@ TEST(TalkScreens, EncounterButtonsFollowTheRelation) {
   EXPECT_EQ(offered(), "1001");
   g->Relations.Set("VSK", "70");
   EXPECT_EQ(offered(), "1011");
+  g->CanTrade = true;
+  EXPECT_EQ(offered(), "1111");
+  vskPost->Active = false;
+  EXPECT_EQ(offered(), "1011") << "no active post: nothing to trade at";
 }
 
 TEST(TalkScreens, OneAnswerButtonPerAnswerAndTheStaticStaysInItsBand) {

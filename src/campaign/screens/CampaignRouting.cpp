@@ -118,6 +118,8 @@ void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
   if (game.SubScreen() == csMap && key.empty()) {
     const int under = game.LocationUnderPointer(x, y);
     if (under >= 0) {
+      // Another location's planets are not this one's: its planet selection starts afresh.
+      if (under != game.SelectedLocation) game.SelectedPlanet = -1;
       game.SelectedLocation = under;
       game.SelectedFleet = -1;
     }

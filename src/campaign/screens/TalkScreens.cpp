@@ -32,7 +32,8 @@ void SetEncounterAvailability(TGameMain& game) {
   const TFleet* fleet = game.Fleets.At(game.SelectedFleet);
   const int r = game.Relation(fleet ? fleet->Race : std::string());
   SetAlpha(game, "attack_fleet_dse", r <= 70);
-  SetAlpha(game, "trade_fleet_dse", r > 30 && game.CanTrade);
+  // Trade is offered only where the fleet has an active post to trade at.
+  SetAlpha(game, "trade_fleet_dse", r > 30 && game.CanTrade && fleet && game.ActivePostOf(*fleet));
   SetAlpha(game, "cancel_fleet_dse", r > 30);
 }
 
