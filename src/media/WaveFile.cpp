@@ -10,11 +10,11 @@ namespace sw {
 
 namespace {
 
-uint32_t U32(const std::string& b, size_t at) {
+uint32_t WaveU32(const std::string& b, size_t at) {
   return static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8) |
          (static_cast<uint8_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24);
 }
-uint16_t U16(const std::string& b, size_t at) {
+uint16_t WaveU16(const std::string& b, size_t at) {
   return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8));
 }
 
@@ -38,18 +38,18 @@ int16_t FromReal(double v) {
 int16_t Sample(const std::string& b, size_t at, int format, int bytes) {
   if (format == FormatFloat) {
     if (bytes == 4) {
-      uint32_t raw = U32(b, at);
+      uint32_t raw = WaveU32(b, at);
       float f;
       std::memcpy(&f, &raw, sizeof f);
       return FromReal(f);
     }
-    uint64_t raw = U32(b, at) | (static_cast<uint64_t>(U32(b, at + 4)) << 32);
+    uint64_t raw = WaveU32(b, at) | (static_cast<uint64_t>(WaveU32(b, at + 4)) << 32);
     double d;
     std::memcpy(&d, &raw, sizeof d);
     return FromReal(d);
   }
   if (bytes == 1) return static_cast<int16_t>((static_cast<int>(static_cast<uint8_t>(b[at])) - 128) * 256);
-  return static_cast<int16_t>(U16(b, at + static_cast<size_t>(bytes) - 2));
+  return static_cast<int16_t>(WaveU16(b, at + static_cast<size_t>(bytes) - 2));
 }
 
 bool Supported(int format, int bits) {
@@ -71,7 +71,7 @@ bool DecodeWave(const std::string& b, TWaveData& out, std::string& why) {
   bool haveFormat = false;
   while (pos + 8 <= b.size()) {
     std::string id = b.substr(pos, 4);
-    uint32_t size = U32(b, pos + 4);
+    uint32_t size = WaveU32(b, pos + 4);
     size_t body = pos + 8;
     if (size > b.size() - body) size = static_cast<uint32_t>(b.size() - body);
     if (id == "fmt ") {
@@ -79,16 +79,16 @@ bool DecodeWave(const std::string& b, TWaveData& out, std::string& why) {
         why = "short format chunk";
         return false;
       }
-      format = U16(b, body);
-      channels = U16(b, body + 2);
-      rate = U32(b, body + 4);
-      bits = U16(b, body + 14);
+      format = WaveU16(b, body);
+      channels = WaveU16(b, body + 2);
+      rate = WaveU32(b, body + 4);
+      bits = WaveU16(b, body + 14);
       if (format == FormatExtensible) {
         if (size < 40 || std::memcmp(b.data() + body + 26, GuidTail, 14) != 0) {
           why = "unsupported extensible wave format";
           return false;
         }
-        format = U16(b, body + 24);
+        format = WaveU16(b, body + 24);
       }
       haveFormat = true;
     } else if (id == "data") {

@@ -7,8 +7,8 @@ namespace sw {
 
 namespace {
 constexpr int SWAP_FRAME = 10;  // the picture changes half-way through the fade
-constexpr int FADE_END = 20;
-constexpr int FADE_STEP = 25;
+constexpr int MASK_FADE_END = 20;
+constexpr int MASK_FADE_STEP = 25;
 }  // namespace
 
 TAsteroidMask::TAsteroidMask(TGameObject* owner, const std::string& ownerKey, const TWeaponDefinition& def,
@@ -79,7 +79,7 @@ void TAsteroidMask::Fade() {
       ship.ImageName = SavedImage;
     }
   }
-  if (EffectCounter >= FADE_END) {
+  if (EffectCounter >= MASK_FADE_END) {
     ship.Opacity = 255;
     EffectCounter = 0;
     if (!Wanted) {
@@ -88,7 +88,7 @@ void TAsteroidMask::Fade() {
     }
     return;
   }
-  ship.Opacity += EffectCounter < SWAP_FRAME ? -FADE_STEP : FADE_STEP;
+  ship.Opacity += EffectCounter < SWAP_FRAME ? -MASK_FADE_STEP : MASK_FADE_STEP;
 }
 
 }  // namespace sw

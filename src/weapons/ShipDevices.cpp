@@ -12,8 +12,8 @@ namespace sw {
 
 namespace {
 constexpr int JUMP_FRAME = 11;  // the ship jumps half-way through the fade
-constexpr int FADE_END = 21;
-constexpr int FADE_STEP = 25;
+constexpr int JUMP_FADE_END = 21;
+constexpr int JUMP_FADE_STEP = 25;
 }  // namespace
 
 TTeleporter::TTeleporter(TGameObject* owner, const std::string& ownerKey, const TWeaponDefinition& def,
@@ -39,7 +39,7 @@ void TTeleporter::Fade() {
   if (!Owner || EffectCounter == 0) return;
   TGameObject& ship = *Owner;
   EffectCounter += 1;
-  if (EffectCounter >= FADE_END) {
+  if (EffectCounter >= JUMP_FADE_END) {
     ship.Opacity = 255;
     EffectCounter = 0;
     Active = false;
@@ -52,7 +52,7 @@ void TTeleporter::Fade() {
     ship.X = Random(800 * zoom);
     ship.Y = Random(600 * zoom);
   }
-  ship.Opacity += EffectCounter <= 10 ? -FADE_STEP : FADE_STEP;
+  ship.Opacity += EffectCounter <= 10 ? -JUMP_FADE_STEP : JUMP_FADE_STEP;
 }
 
 // ---- booster ----

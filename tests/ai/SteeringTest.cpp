@@ -12,7 +12,7 @@ namespace sw::pilottest {
 namespace {
 
 double Degrees(const TGameObject& s) { return s.Heading * DEGREES_PER_UNIT; }
-double Units(double degrees) { return degrees / DEGREES_PER_UNIT; }
+double HeadingUnits(double degrees) { return degrees / DEGREES_PER_UNIT; }
 
 // A gun ship on side 1 at the centre and an enemy straight to its right.
 struct TDuel {
@@ -21,7 +21,7 @@ struct TDuel {
   TGameObject& Foe;
   TProbe& Gun;
   TDuel(double distance, double headingDegrees, int gunReach = 0)
-      : Me(Battle.Ship("player1ship", 1, 400, 300, Units(headingDegrees))),
+      : Me(Battle.Ship("player1ship", 1, 400, 300, HeadingUnits(headingDegrees))),
         Foe(Battle.Ship("player2ship", 2, 400 + distance, 300)),
         Gun(Arm(Me, Battle, 1, Reaching(gunReach))) {
     Empty(Me, Battle, 2);
@@ -139,7 +139,7 @@ TEST(AttackingShip, FiresEachWeaponThatWantsTo) {
 
 TEST(Rammer, SetsOffAtOneEngineStepOnceItPointsAtItsTarget) {
   TPilotBattle b;
-  TGameObject& me = b.Ship("player1ship", 1, 400, 300, Units(90));
+  TGameObject& me = b.Ship("player1ship", 1, 400, 300, HeadingUnits(90));
   b.Ship("player2ship", 2, 600, 300);
   Empty(me, b, 1);
   Empty(me, b, 2);

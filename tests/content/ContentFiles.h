@@ -11,6 +11,7 @@ namespace content {
 // The generated game root (with a trailing slash): STARWAKE_ROOT, else the
 // folder "game" beside the test executable's folder, else the build's root.
 std::string GameRoot();
+inline std::string Root() { return GameRoot(); }
 
 // Every data folder of the game root: "data/" first, then each add-on's.
 struct DataFolder {

@@ -13,7 +13,7 @@ namespace {
 
 using content::Exists;
 
-std::string Root() { return content::GameRoot(); }
+using content::Root;
 
 std::string Lower(std::string s) {
   for (auto& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string Root() { return content::GameRoot(); }
+using content::Root;
 
 struct KeyStats {
   int key = 0;        // pixels exactly the key colour (transparent)

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string Root() { return content::GameRoot(); }
+using content::Root;
 
 const std::vector<std::string> kClassWords = {
     "BEAM_WEAPON", "GENERIC_WEAPON", "DOUBLE_GUN", "GENERIC_DOUBLE", "FIGHTER", "INHIBITOR_MISSILE", "DISABLER",

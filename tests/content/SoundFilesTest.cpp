@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string Root() { return content::GameRoot(); }
+using content::Root;
 
 int Peak(const content::Wave& w) {
   int p = 0;

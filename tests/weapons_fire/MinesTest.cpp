@@ -12,7 +12,7 @@
 namespace sw {
 namespace {
 
-const std::string Key = "player1shipplayer1ship";
+const std::string LayerKey = "player1shipplayer1ship";
 
 class Mines : public ::testing::Test {
 protected:
@@ -64,7 +64,7 @@ TEST_F(Mines, AMineIsLaidStraightBehindWithoutTheShipsMotion) {
     EXPECT_DOUBLE_EQ(m.Heading, laid) << ship;
     EXPECT_NEAR(Speed(m), 3, 1e-9) << "zoom x speed, the ship's motion left out";
   }
-  TGameObject* first = Battle.FindObject(Key);
+  TGameObject* first = Battle.FindObject(LayerKey);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->X, 400);
   EXPECT_EQ(first->Y, 300);
