@@ -7,17 +7,13 @@
 #include <cctype>
 #include <filesystem>
 
+#include "OpenTutorial.h"
 #include "frontend/FrontEndRoot.h"
 #include "media/BitmapFile.h"
 
 using namespace sw;
 
 namespace {
-
-const std::string OpenTutorial =
-    "1 key 32\n"
-    "10 click 431 331\n"   // "start"
-    "20 click 490 422\n";  // "cont_but": the campaign is live from tick 26
 
 // The tutorial without its triggers, and with twenty more missions in its log than it starts
 // with, so the log has pages to turn.

@@ -3,16 +3,12 @@
 // a talk with the planet; the fleet flies to Tollan, where the story hides the courier's data
 // core on Tollan Cinder; a landing party brings the core back (its trigger fires), and a mining
 // run brings Tollan Ice's RUs up to the last.
+#include "OpenTutorial.h"
 #include "frontend/FrontEndRoot.h"
 
 using namespace sw;
 
 namespace {
-
-const std::string OpenTutorial =
-    "1 key 32\n"
-    "10 click 431 331\n"   // "start"
-    "20 click 490 422\n";  // "cont_but": the campaign is live from tick 26
 
 std::string Click(int tick, int x, int y) {
   return std::to_string(tick) + " click " + std::to_string(x) + " " + std::to_string(y) + "\n";

@@ -8,16 +8,12 @@
 #include <filesystem>
 
 #include "campaign/screens/TradeScreens.h"
+#include "OpenTutorial.h"
 #include "frontend/FrontEndRoot.h"
 
 using namespace sw;
 
 namespace {
-
-const std::string OpenTutorial =
-    "1 key 32\n"
-    "10 click 431 331\n"   // "start"
-    "20 click 490 422\n";  // "cont_but": the campaign is live from tick 26
 
 // The tutorial's world with a story of the test's own: on the first day the surveyor joins the
 // player at Halden, the player gets RUs to spend and burns fuel to make room in the tanks.
