@@ -85,16 +85,27 @@ void DrawPlanetPanel(TGameMain& game, TSurface& surface) {
   if (game.Buttons) game.Buttons->Find("close_menu").Draw();
 }
 
-void DrawLanding(TGameMain& game, TSurface& surface) {
-  game.LandingTick();
-  if (game.SubScreen() != csLanding) {
-    // The party is back: the panel (or the event its finds set off, from the next frame on).
+namespace {
+
+// What the landing and mining screens share: the planet panel under them and the party's landing.
+// False when the party is back (its tick left the expedition's screen): then the panel alone is
+// drawn, or the event its finds set off from the next frame on.
+bool DrawExpeditionStart(TGameMain& game, TSurface& surface, uint8_t screen) {
+  if (game.SubScreen() != screen) {
     if (game.SubScreen() == csPlanetPanel) DrawPlanetPanel(game, surface);
-    return;
+    return false;
   }
   DrawPlanetPanel(game, surface);
+  if (game.ExpeditionTime > 0) DrawLanded(game, surface);
+  return true;
+}
+
+}  // namespace
+
+void DrawLanding(TGameMain& game, TSurface& surface) {
+  game.LandingTick();
+  if (!DrawExpeditionStart(game, surface, csLanding)) return;
   const int t = game.ExpeditionTime;
-  if (t > 0) DrawLanded(game, surface);
   if (t > 40) {
     DrawStage(game, surface, Scouting, true);
     StageText(surface).TextOut(188, 222, "Scouting the area");
@@ -123,13 +134,8 @@ void DrawLanding(TGameMain& game, TSurface& surface) {
 
 void DrawMining(TGameMain& game, TSurface& surface) {
   game.MiningTick();
-  if (game.SubScreen() != csMining) {
-    if (game.SubScreen() == csPlanetPanel) DrawPlanetPanel(game, surface);
-    return;
-  }
-  DrawPlanetPanel(game, surface);
+  if (!DrawExpeditionStart(game, surface, csMining)) return;
   const int t = game.ExpeditionTime;
-  if (t > 0) DrawLanded(game, surface);
   if (t > 40) {
     DrawStage(game, surface, Scouting, true);
     TCanvas c = StageText(surface);
