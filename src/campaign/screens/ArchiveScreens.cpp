@@ -1,6 +1,7 @@
 #include "campaign/screens/ArchiveScreens.h"
 
 #include "campaign/screens/CampaignRouting.h"
+#include "campaign/screens/ScreenPicture.h"
 #include "media/Canvas.h"
 #include "media/Input.h"
 
@@ -12,11 +13,6 @@ constexpr TColor ListText = 0x9D8583;
 constexpr TColor ArticleText = 0x819578;
 constexpr TColor UnfinishedText = 0x8774AD;
 constexpr int DbRows = 4;
-
-void DrawPicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
-  if (!game.Env.Images) return;
-  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
-}
 
 void DrawButtons(TGameMain& game, std::initializer_list<const char*> keys) {
   if (!game.Buttons) return;

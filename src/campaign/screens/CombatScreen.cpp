@@ -1,6 +1,7 @@
 #include "campaign/screens/CombatScreen.h"
 
 #include "campaign/screens/FleetPanel.h"
+#include "campaign/screens/ScreenPicture.h"
 #include "campaign/screens/ShipPictures.h"
 #include "media/Canvas.h"
 #include "media/Geometry.h"
@@ -23,11 +24,6 @@ TCombatView& ViewOf(const TGameMain& game) {
   static TCombatView view;
   if (view.Game != &game) view = TCombatView{&game, 0};
   return view;
-}
-
-void DrawPicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
-  if (!game.Env.Images) return;
-  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
 }
 
 // One battle slot: the fleet it takes from, the entry, and where it is shown.

@@ -1,4 +1,5 @@
 #include "campaign/screens/FleetPanel.h"
+#include "campaign/screens/ScreenPicture.h"
 
 #include <string>
 
@@ -30,11 +31,6 @@ TFleetPanelView& ViewOf(const TGameMain& game) {
     view.Game = &game;
   }
   return view;
-}
-
-void DrawPicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
-  if (!game.Env.Images) return;
-  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
 }
 
 void SetAlpha(TGameMain& game, const std::string& key, bool available) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "campaign/screens/FleetPanel.h"
+#include "campaign/screens/ScreenPicture.h"
 #include "campaign/screens/TradeScreens.h"
 #include "media/Canvas.h"
 
@@ -26,11 +27,6 @@ TLogisticsView& ViewOf(const TGameMain& game) {
   static TLogisticsView view;
   if (view.Game != &game) view = TLogisticsView{&game};
   return view;
-}
-
-void DrawPicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
-  if (!game.Env.Images) return;
-  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
 }
 
 std::string ClassName(const TGameMain& game, const std::string& shipClass) {

@@ -4,11 +4,6 @@
 
 namespace sw {
 
-void DrawPlacePicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
-  if (!game.Env.Images) return;
-  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
-}
-
 void DrawPlaceCentred(TGameMain& game, TSurface& surface, const std::string& name, int cx, int cy, int w, int h) {
   if (game.Env.Images) DrawCentered(surface, *game.Env.Images, name, cx, cy, w, h);
 }

@@ -1,17 +1,15 @@
 #pragma once
-// Drawing shared by the screens of the selected location: pictures by name, the words that
+// Drawing shared by the screens of the selected location: pictures centred, the words that
 // describe stars and planets, underlined headings and the planet's particulars.
 #include <string>
 
 #include "campaign/GameMain.h"
+#include "campaign/screens/ScreenPicture.h"
 #include "media/Canvas.h"
 #include "media/Surface.h"
 
 namespace sw {
 
-// Draws a picture of the campaign's list with its top-left at (x, y); a missing one draws
-// nothing (the list reports it once).
-void DrawPlacePicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y);
 // Draws a picture centred on (cx, cy) at that size; a missing one draws nothing.
 void DrawPlaceCentred(TGameMain& game, TSurface& surface, const std::string& name, int cx, int cy, int w, int h);
 

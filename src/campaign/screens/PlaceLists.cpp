@@ -6,12 +6,12 @@
 namespace sw {
 
 void DrawPlanetList(TGameMain& game, TSurface& surface) {
-  DrawPlacePicture(game, surface, "pmenu", 10, 10);
+  DrawPicture(game, surface, "pmenu", 10, 10);
   if (const TLocation* loc = game.Locations.At(game.SelectedLocation)) {
     int x = 55, y = 50;
     for (int k = 0; k < loc->PlanetList.Count(); ++k) {
       const TPlanet& planet = *loc->PlanetList.At(k);
-      DrawPlacePicture(game, surface, "planet_" + std::to_string(planet.ImageNo), x, y);
+      DrawPicture(game, surface, "planet_" + std::to_string(planet.ImageNo), x, y);
       TCanvas c(surface);
       c.Brush.Style = TBrushStyle::bsClear;
       c.Font.Color = clBlack;
@@ -31,13 +31,13 @@ void DrawPlanetList(TGameMain& game, TSurface& surface) {
 }
 
 void DrawFleetList(TGameMain& game, TSurface& surface) {
-  DrawPlacePicture(game, surface, "pmenu", 10, 10);
+  DrawPicture(game, surface, "pmenu", 10, 10);
   if (const TLocation* loc = game.Locations.At(game.SelectedLocation)) {
     int x = 51, y = 45;
     for (const std::string& name : loc->FleetNames) {
       const int index = game.Fleets.IndexOf(name);
       const TFleet* fleet = game.Fleets.At(index);
-      if (fleet) DrawPlacePicture(game, surface, fleet->Race + "_small", x, y);
+      if (fleet) DrawPicture(game, surface, fleet->Race + "_small", x, y);
       TCanvas c(surface);
       c.Brush.Style = TBrushStyle::bsClear;
       c.Font.Color = clBlack;

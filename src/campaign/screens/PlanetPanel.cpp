@@ -21,7 +21,7 @@ struct TStageMark {
 };
 
 void DrawStage(TGameMain& game, TSurface& surface, const TStageMark& s, bool line) {
-  DrawPlacePicture(game, surface, s.Picture, s.PictureX, s.PictureY);
+  DrawPicture(game, surface, s.Picture, s.PictureX, s.PictureY);
   TCanvas c(surface);
   c.Pen.Color = StageColor;
   if (line) {
@@ -58,10 +58,10 @@ void DrawLanded(TGameMain& game, TSurface& surface) {
 }  // namespace
 
 void DrawPlanetPanel(TGameMain& game, TSurface& surface) {
-  DrawPlacePicture(game, surface, "pbmenu", 10, 10);
+  DrawPicture(game, surface, "pbmenu", 10, 10);
   const TLocation* loc = game.Locations.At(game.SelectedLocation);
   const TPlanet* planet = game.CurrentPlanet();
-  if (planet) DrawPlacePicture(game, surface, "planet_" + std::to_string(planet->ImageNo), 41, 57);
+  if (planet) DrawPicture(game, surface, "planet_" + std::to_string(planet->ImageNo), 41, 57);
   if (game.Buttons) {
     SetAlpha(game, "hail_plan", game.CanHailPlanet());
     SetAlpha(game, "land_plan", game.CanLandOnPlanet());

@@ -68,7 +68,7 @@ void DrawOrbitLabel(TCanvas& c, int k, int side, const std::string& name) {
 }  // namespace
 
 void DrawSystemView(TGameMain& game, TSurface& surface) {
-  DrawPlacePicture(game, surface, "plmenu", 10, 10);
+  DrawPicture(game, surface, "plmenu", 10, 10);
   const TLocation* loc = game.Locations.At(game.SelectedLocation);
   if (loc) {
     DrawCentrePicture(game, surface, *loc);

@@ -1,4 +1,5 @@
 #include "campaign/screens/TalkScreens.h"
+#include "campaign/screens/ScreenPicture.h"
 
 #include <string>
 
@@ -13,11 +14,6 @@ constexpr TColor PanelText = 0x9D8583;
 constexpr TColor EventTextColor = 0x828282;
 // The portrait's frame on the communication screen, where the static falls.
 constexpr int PortraitLeft = 45, PortraitRight = 295, PortraitTop = 45, PortraitBottom = 236;
-
-void DrawPicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
-  if (!game.Env.Images) return;
-  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
-}
 
 void SetAlpha(TGameMain& game, const char* key, bool available) {
   game.Buttons->Find(key).Alpha = available ? AlphaNormal : AlphaDimmed;

@@ -4,6 +4,7 @@
 
 #include "campaign/screens/CampaignRouting.h"
 #include "campaign/screens/FleetPanel.h"
+#include "campaign/screens/ScreenPicture.h"
 #include "campaign/screens/TalkScreens.h"
 #include "core/Numbers.h"
 #include "media/Canvas.h"
@@ -27,11 +28,6 @@ TTradeView& ViewOf(const TGameMain& game) {
   static TTradeView view;
   if (view.Game != &game) view = TTradeView{&game};
   return view;
-}
-
-void DrawPicture(TGameMain& game, TSurface& surface, const std::string& name, int x, int y) {
-  if (!game.Env.Images) return;
-  if (const TImageItem* picture = game.Env.Images->Lookup(name)) picture->Draw(surface, x, y);
 }
 
 void SetAlpha(TGameMain& game, const char* key, bool available) {
