@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     std::cerr << "starwake-headless: " << error << "\n"
               << "usage: starwake-headless [--root DIR] [--ticks N] [--seed S] [--script FILE] [--shot N:PATH]...\n"
               << "                         [--battle | --battle-file PATH] [--until-over] [--state-json PATH] [--bench]\n"
-              << "                         [--campaign | --load SLOT]\n"
+              << "                         [--campaign | --load SLOT] [--interactive]\n"
               << "       starwake-headless [--root DIR] --check-data\n"
               << "       starwake-headless [--root DIR] [--seed S] --duel CLASS_A CLASS_B [--rounds N] [--state-json PATH]\n"
               << "       starwake-headless [--root DIR] [--seed S] --matrix [--rounds N] [--state-json PATH]\n";

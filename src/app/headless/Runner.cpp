@@ -62,6 +62,8 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
     } else if (a == "--state-json") {
       if (!(v = need(i))) return false;
       o.StateJson = v;
+    } else if (a == "--interactive") {
+      o.Interactive = true;
     } else if (a == "--until-over") {
       o.UntilOver = true;
     } else if (a == "--bench") {
@@ -202,13 +204,25 @@ int RunHeadless(const TRunOptions& o) {
       if (main.LoadSavedGame(TSaveGame::SlotSection(o.Load))) main.SetGameState(gsCampaign, true);
       main.MouseMove(400, 300);
     }
-    // The benchmark battle runs 3000 frames unless told otherwise.
-    const long long ticks = o.Bench && o.Battle && !o.TicksGiven ? 3000 : o.Ticks;
-
     std::vector<double> tickUs;
     size_t next = 0;
     std::vector<int> pressed;  // keys pressed for one tick only
-    for (long long t = 1; t <= ticks && !main.Terminated; ++t) {
+    auto writeState = [&](const std::string& path) {
+      std::ofstream out(path);
+      nlohmann::json summary = MakeSummary(main, audio);
+      // The running campaign as a save would write it, so a loaded game can be compared with
+      // the one that was saved.
+      if (main.Campaign && summary["campaign"].is_object())
+        for (const TSavedWorldFile& file : SavedWorldFiles(*main.Campaign))
+          summary["campaign"]["saved_world"][file.Name] = file.Text;
+      out << summary.dump(2) << "\n";
+      if (!out) {
+        std::cerr << "starwake-headless: cannot write " << path << std::endl;
+        exitCode = 1;
+      }
+    };
+    auto runTick = [&](long long t) {
+      std::vector<const TScriptEvent*> outputs;
       for (; next < events.size() && events[next].Tick == t; ++next) {
         const TScriptEvent& e = events[next];
         switch (e.Kind) {
@@ -234,10 +248,14 @@ int RunHeadless(const TRunOptions& o) {
           case TScriptEvent::Joy:
             main.DXInput->SetJoystickState(e.Code, e.On);
             break;
+          case TScriptEvent::State:
+          case TScriptEvent::Shot:
+            outputs.push_back(&e);
+            break;
         }
       }
       auto start = std::chrono::steady_clock::now();
-      main.DXTimerTimer();
+      if (!main.Terminated) main.DXTimerTimer();
       auto end = std::chrono::steady_clock::now();
       tickUs.push_back(std::chrono::duration<double, std::micro>(end - start).count());
       audio.Advance(main.DXTimer.Interval);
@@ -248,7 +266,61 @@ int RunHeadless(const TRunOptions& o) {
           std::cerr << "starwake-headless: cannot write " << path << std::endl;
           exitCode = 1;
         }
-      if (o.UntilOver && main.Battle && main.Battle->Phase == bpOver) break;
+      for (const TScriptEvent* e : outputs) {
+        if (e->Kind == TScriptEvent::Shot) {
+          if (!WriteShot(*main.DXDraw, e->Path)) {
+            std::cerr << "starwake-headless: cannot write " << e->Path << std::endl;
+            exitCode = 1;
+          }
+        } else if (!e->Path.empty() || !o.StateJson.empty()) {
+          writeState(e->Path.empty() ? o.StateJson : e->Path);
+        }
+        if (o.Interactive && e->Kind == TScriptEvent::State) {
+          std::cout << "state " << t << (main.Terminated ? " over" : "") << std::endl;
+        }
+      }
+    };
+    long long lastTick = 0;
+    if (o.Interactive) {
+      // Lines come one at a time; nothing runs until a state is asked for.
+      std::string line;
+      while (std::getline(std::cin, line)) {
+        std::vector<TScriptEvent> more;
+        try {
+          more = ParseScript(line);
+        } catch (const std::exception& e) {
+          std::cout << "error " << e.what() << std::endl;
+          continue;
+        }
+        long long until = 0;
+        for (const TScriptEvent& e : more) {
+          if (e.Tick < lastTick || (e.Tick == lastTick && !e.IsOutput())) {
+            std::cout << "error tick " << e.Tick << " has already run" << std::endl;
+            continue;
+          }
+          if (e.Tick == lastTick) {  // a summary or a picture of the tick that has just run
+            if (e.Kind == TScriptEvent::Shot && !WriteShot(*main.DXDraw, e.Path)) exitCode = 1;
+            if (e.Kind == TScriptEvent::State) {
+              if (!e.Path.empty() || !o.StateJson.empty()) writeState(e.Path.empty() ? o.StateJson : e.Path);
+              std::cout << "state " << e.Tick << (main.Terminated ? " over" : "") << std::endl;
+            }
+            continue;
+          }
+          auto at = std::upper_bound(events.begin() + static_cast<std::ptrdiff_t>(next), events.end(), e.Tick,
+                                     [](long long tick, const TScriptEvent& x) { return tick < x.Tick; });
+          events.insert(at, e);
+          if (e.Kind == TScriptEvent::State) until = std::max(until, e.Tick);
+        }
+        for (; lastTick < until;) runTick(++lastTick);
+      }
+    } else {
+      // The benchmark battle runs 3000 frames unless told otherwise.
+      const long long ticks = o.Bench && o.Battle && !o.TicksGiven ? 3000 : o.Ticks;
+      for (long long t = 1; t <= ticks && !main.Terminated; ++t) {
+        runTick(t);
+        lastTick = t;
+        if (o.UntilOver && main.Battle && main.Battle->Phase == bpOver) break;
+      }
     }
     if (o.Bench) {
       double sum = 0, mx = 0;
@@ -262,20 +334,7 @@ int RunHeadless(const TRunOptions& o) {
                   main.TickCount ? main.UpdateMicros / main.TickCount : 0.0,
                   main.TickCount ? main.DrawMicros / main.TickCount : 0.0);
     }
-    if (!o.StateJson.empty()) {
-      std::ofstream out(o.StateJson);
-      nlohmann::json summary = MakeSummary(main, audio);
-      // The running campaign as a save would write it, so a loaded game can be compared with
-      // the one that was saved.
-      if (main.Campaign && summary["campaign"].is_object())
-        for (const TSavedWorldFile& file : SavedWorldFiles(*main.Campaign))
-          summary["campaign"]["saved_world"][file.Name] = file.Text;
-      out << summary.dump(2) << "\n";
-      if (!out) {
-        std::cerr << "starwake-headless: cannot write " << o.StateJson << std::endl;
-        exitCode = 1;
-      }
-    }
+    if (!o.StateJson.empty()) writeState(o.StateJson);
   }
   ShutdownFonts();
   return exitCode;

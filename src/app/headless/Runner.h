@@ -17,6 +17,10 @@ struct TRunOptions {
   std::string ScriptFile;
   std::vector<std::pair<long long, std::string>> Shots;
   std::string StateJson;
+  // Read the script from standard input as it comes: each "N state" line runs the game up to
+  // tick N, writes the summary and answers "state N" on standard output, so a driver can read
+  // the game before it decides its next input.
+  bool Interactive = false;
   bool Bench = false;
   bool UntilOver = false;  // stop once the battle shows its result
   bool Battle = false;

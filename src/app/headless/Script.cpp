@@ -84,6 +84,11 @@ std::vector<TScriptEvent> ParseScript(const std::string& text) {
       std::string onoff = LowerCase(w[3]);
       if (onoff != "on" && onoff != "off") fail("joy needs on or off");
       e.On = onoff == "on";
+    } else if (kind == "state" || kind == "shot") {
+      e.Kind = kind == "state" ? TScriptEvent::State : TScriptEvent::Shot;
+      if (w.size() > 3) fail("a path has no spaces");
+      if (w.size() > 2) e.Path = w[2];
+      else if (e.Kind == TScriptEvent::Shot) fail("shot needs a path");
     } else {
       fail("unknown event: " + w[1]);
     }

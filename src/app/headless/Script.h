@@ -6,11 +6,15 @@
 namespace sw {
 
 struct TScriptEvent {
-  enum TKind { Key, Down, Up, Click, Move, Joy } Kind = Key;
+  // State and Shot are taken after their tick has run: the game's summary or a screenshot
+  // written to Path (a State with no path writes the --state-json file).
+  enum TKind { Key, Down, Up, Click, Move, Joy, State, Shot } Kind = Key;
   long long Tick = 0;
   int Code = 0;  // virtual key, mouse button (1 left, 2 right, 3 middle) or joystick state
   int X = 0, Y = 0;
   bool Shift = false, Ctrl = false, Alt = false, On = false;
+  std::string Path;
+  bool IsOutput() const { return Kind == State || Kind == Shot; }
 };
 
 // Reads a script; raises the game's error with the line number on a line it cannot read.
