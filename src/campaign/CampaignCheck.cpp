@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "battle/ShipRoster.h"
+#include "campaign/DialogueCheck.h"
 #include "campaign/GameMain.h"
 #include "campaign/SafeNames.h"
 #include "campaign/StoryCheck.h"
@@ -53,6 +54,8 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
   lines.insert(lines.end(), game->Problems.begin(), game->Problems.end());
   // The story: triggers, events and what they name.
   for (auto& line : CheckStoryFiles(*game)) lines.push_back(std::move(line));
+  // The dialogues as the talks reach them: openings, sections never reached, files never opened.
+  for (auto& line : CheckDialogueReach(*game)) lines.push_back(std::move(line));
 
   // Patrol settings: a race of the campaign per section, and names and commanders for its patrols.
   const std::string campRace = ResolvePath(folder + "camp_race.adf");

@@ -1,4 +1,6 @@
 // The data check of campaign folders.
+#include <fstream>
+
 #include <gtest/gtest.h>
 
 #include "CampaignKit.h"
@@ -45,7 +47,8 @@ TEST(CampaignCheck, ACleanFolderPassesAndABrokenCopyIsReportedByFileSectionAndKe
   EXPECT_TRUE(Names(lines, "data/testcamp/camp_race.adf:VSK:MINOR_PAT_CRAFT: ")) << "patrol craft";
   EXPECT_TRUE(Names(lines, map + ":FLEET4:SHIP1: ")) << "the Lancer, gone with its prefix";
   EXPECT_TRUE(Names(lines, map + ":FLEET1:TOTAL_SHIPS: ")) << "both of the player's ship lines are gone";
-  EXPECT_EQ(lines.size(), 12u) << ::testing::PrintToString(lines);
+  EXPECT_TRUE(Names(lines, "data/testcamp/dialogs/heroes_TFG.adf::: ")) << "Admiral Rhee's planet is gone: no talk reaches her";
+  EXPECT_EQ(lines.size(), 13u) << ::testing::PrintToString(lines);
 
   root.Edit(map, "[FLEET1]", "[FLEET0]");
   const auto refused = CheckCampaigns(root.Path);
@@ -53,6 +56,52 @@ TEST(CampaignCheck, ACleanFolderPassesAndABrokenCopyIsReportedByFileSectionAndKe
   EXPECT_TRUE(Names(refused, map + ":FLEET1:")) << refused.front();
   root.Edit("data/campaigns.adf", "FOLDER=testcamp\\", "FOLDER=..\\testcamp\\");
   EXPECT_TRUE(Names(CheckCampaigns(root.Path), "data/campaigns.adf:TEST:FOLDER: "));
+}
+
+// The dialogues as talks reach them. The clean campaign's raider talk goes on through a chain
+// of answers (HOSTILE_GENERIC_RAIDER_000 -> _001 -> _002) and Admiral Rhee's planet opens her
+// section: none of that is reported. The story then gives the raiders a new section word and
+// the admiral a new current section, and calls her on the internal channel; a fourth answer
+// and the sections only it leads to are never reached, and a file no talk opens is named once.
+TEST(CampaignCheck, DialoguesAreCheckedAsTheTalksReachThem) {
+  TCampaignRoot root;
+  auto append = [&](const std::string& file, const std::string& text) {
+    std::ofstream(root.Path + file, std::ios::app) << "\n" << text << "\n";
+    AdfFlushCache();
+  };
+  const std::string dialogs = "data/testcamp/dialogs/";
+  append("data/testcamp/events.adf",
+         "[RAIDERS_TAMED]\nRACE@VSK=TAME\n[RHEE_PROMOTED]\nCHARS@Admiral Rhee=LATER\n"
+         "[CALL_RHEE]\nENVOKE_DIALOG=Admiral Rhee\n");
+  append(dialogs + "fleet_VSK.adf",
+         "[FRIENDLY_GENERIC_TAME_000]\nREPLY_LINES=1\nREPLY1=Tame now.\nRESPONDS=1\nRESPOND1=Good.;#END;0;#NONE\n"
+         "[RAIDER_SECRET]\nREPLY_LINES=1\nREPLY1=A secret.\nRESPONDS=1\nRESPOND1=More.;RAIDER_LORE;0;#NONE\n"
+         "[RAIDER_LORE]\nREPLY_LINES=1\nREPLY1=Old lore.\n");
+  root.Edit(dialogs + "fleet_VSK.adf", "RESPONDS=1\nRESPOND1=We go.;#END;0;#NONE\n\n[NEUTRAL",
+            "RESPONDS=4\nRESPOND1=We go.;#END;0;#NONE\nRESPOND2=We stay.;#END;0;#NONE\n"
+            "RESPOND3=We fight.;#BATTLE;0;#NONE\nRESPOND4=Tell us a secret.;RAIDER_SECRET;0;#NONE\n\n[NEUTRAL");
+  append(dialogs + "heroes_TFG.adf",
+         "[RHEE_LATER_000]\nREPLY_LINES=1\nREPLY1=Later.\nRESPONDS=1\nRESPOND1=Go on.;RHEE_LATER_001;0;#NONE\n"
+         "[RHEE_LATER_001]\nREPLY_LINES=1\nREPLY1=Done.\n");
+  append(dialogs + "fleet_DRN.adf", "[NEUTRAL_GENERIC__000]\nREPLY_LINES=1\nREPLY1=Drifting.\n[DRN_AFTER]\nREPLY_LINES=0\n");
+
+  const std::string raiders = dialogs + "fleet_VSK.adf:";
+  const std::string tame = " (hailing the fleet Raider 101; section word \"TAME\" set by event RAIDERS_TAMED)";
+  const std::string internal = dialogs + "heroes_internal.adf:";
+  const std::string never = ":: the section is never reached from an opening or an answer";
+  EXPECT_EQ(CheckCampaigns(root.Path),
+            (std::vector<std::string>{
+                dialogs + "fleet_DRN.adf::: no talk ever opens the file",
+                raiders + "HOSTILE_GENERIC_TAME_000:: the opening is missing" + tame,
+                raiders + "NEUTRAL_GENERIC_TAME_000:: the opening is missing" + tame,
+                raiders + "HOSTILE_GENERIC_RAIDER_002:RESPOND4: the answer is never offered: the communication screen "
+                          "shows the first three",
+                raiders + "RAIDER_SECRET" + never,
+                raiders + "RAIDER_LORE" + never,
+                internal + "RHEE_START_000:: the opening is missing: the file does not exist (event CALL_RHEE calls "
+                           "Admiral Rhee; current section \"START\" of chars.adf)",
+                internal + "RHEE_LATER_000:: the opening is missing: the file does not exist (event CALL_RHEE calls "
+                           "Admiral Rhee; current section \"LATER\" set by event RHEE_PROMOTED)"}));
 }
 
 TEST(CampaignCheck, TheShippedCampaignsPass) {
