@@ -24,7 +24,7 @@ Pt Turned(Pt p, float ox, float oy, float rot, float dx, float dy) {
     return {ox + x * c - y * s + dx, oy + x * s + y * c + dy};
 }
 
-// The relay at Lattice Deep: a grey hub with four arms, spinning rings of gold-red light
+// The relay at Lattice Deep: a grey hub with four arms, spinning a web of gold-red light,
 // and a braided beam reaching for the distant Ember Gate. Broken, the hub's quarters drift
 // apart around a fire and the light is only scattered, dying strands.
 void RelayStation(Layer& l, Rng& r, uint32_t seed, bool broken) {
@@ -53,7 +53,7 @@ void RelayStation(Layer& l, Rng& r, uint32_t seed, bool broken) {
     };
     for (int k = 0; k < 3; ++k)
         for (int j = 0; j < spokes; ++j) {
-            float t = 1 - k / 2.0f;  // gold inside, red at the rim
+            float t = 1 - k / 2.0f;  // red at the hub, gold at the rim
             strand(node(k, j), node(k, (j + 1) % spokes), t);
             if (k < 2) {
                 strand(node(k, j), node(k + 1, j), t);
@@ -161,7 +161,10 @@ void Council(Layer& l, Rng&, uint32_t seed, const std::string&) {
     floor.push_back({W, H});
     FillPolygon(l, floor, LinearGradient({0, 110}, {0, H}, pal::kSteel, pal::kSteelDark));
     Polyline(l, EllipseArc(crown.x, crown.y, 330, 195, 0, 0, kPi), 2.0f, pal::kCyan, 0.7f);
-    for (int i = 0; i < 14; ++i) Glow(l, 12 + i * 21.0f, 128 + std::abs(i - 6.5f) * -3.0f + 10, 2.0f, pal::kAmber, 0.7f);
+    for (int i = 0; i < 14; ++i) {  // lamps along the foot of the dome
+        float x = 12 + i * 21.0f, u = (x - crown.x) / 330;
+        Glow(l, x, crown.y + 195 * std::sqrt(1 - u * u) + 8, 2.0f, pal::kAmber, 0.7f);
+    }
     // The floor's ring of captains' seats; the hologram stands in the middle.
     const float fx = 150, fy = 178, frx = 118, fry = 30;
     RingEllipse(l, fx, fy, frx + 12, fry + 6, 2.0f, pal::kCyan, 0.35f);
@@ -348,7 +351,8 @@ void EndingWar(Layer& l, Rng& r, uint32_t seed, const std::string&) {
     }
     // The welcome from below: sparks of light bursting over the day side.
     for (int i = 0; i < 4; ++i) {
-        float x = r.Range(40, 280), y = r.Range(120, 160), s = r.Range(8, 14);
+        float x = r.Range(60, 280), u = (x - px) / pr, s = r.Range(8, 14);
+        float y = py - pr * std::sqrt(1 - u * u) - r.Range(4, 18);  // just above the horizon
         Col c = i % 2 ? pal::kAmber : Hex(0xfff0c0);
         for (int k = 0; k < 8; ++k) {
             float ang = k * kPi / 4;
@@ -373,7 +377,7 @@ void EndingPeace(Layer& l, Rng& r, uint32_t seed, const std::string&) {
     const float gx = 214, gy = 82, rx = 54, ry = 44;
     std::vector<Pt> ghost = EllipseArc(gx, gy, rx, ry, 0, 0, 2 * kPi, 48);
     for (size_t i = 0; i + 1 < ghost.size(); ++i)
-        if (i % 3 != 2) Line(l, ghost[i], ghost[i + 1], 1.2f, kGateRim, 0.12f + 0.1f * std::abs(std::sin(i * 0.2f)));
+        if (i % 3 != 2) Line(l, ghost[i], ghost[i + 1], 1.4f, kGateRim, 0.18f + 0.14f * std::abs(std::sin(i * 0.2f)));
     Glow(l, gx, gy, 40, Hex(0x6a4ad8), 0.15f);
     Line(l, {gx - 30, gy + 2}, {gx + 30, gy - 2}, 1.0f, Hex(0xe0d0ff), 0.35f);
     Glow(l, gx, gy, 6, Hex(0xe0d0ff), 0.5f);
