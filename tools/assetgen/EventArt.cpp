@@ -6,13 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Art.h"
 #include "EventScenes.h"
 #include "Ini.h"
-#include "Noise.h"
-#include "Shapes.h"
 #include "Style.h"
-#include "Text.h"
 
 namespace ag {
 
@@ -22,14 +18,19 @@ bool Has(const std::string& n, const char* word) { return n.find(word) != std::s
 
 void Starfield(Layer& l, uint32_t seed, Col a, Col b) { SpaceBackground(l, seed, 0.8f, a, b); }
 
+// A point of a ship's own drawing (nose along +x) placed at (x, y), scaled by s, turned by a.
+static Pt OnHull(float x, float y, float s, float a, float px, float py) {
+    return {x + (px * std::cos(a) - py * std::sin(a)) * s, y + (px * std::sin(a) + py * std::cos(a)) * s};
+}
+
 std::vector<Pt> HullOutline(float x, float y, float s, float a, bool barbed) {
-    auto rot = [&](float px, float py) { return Pt{x + (px * std::cos(a) - py * std::sin(a)) * s, y + (px * std::sin(a) + py * std::cos(a)) * s}; };
+    auto rot = [&](float px, float py) { return OnHull(x, y, s, a, px, py); };
     return barbed ? std::vector<Pt>{rot(10, 0), rot(-4, 6), rot(-1, 2), rot(-8, 8), rot(-6, 0), rot(-8, -8), rot(-1, -2), rot(-4, -6)}
                   : std::vector<Pt>{rot(10, 0), rot(2, 3), rot(-6, 7), rot(-8, 3), rot(-8, -3), rot(-6, -7), rot(2, -3)};
 }
 
 void Hull(Layer& l, float x, float y, float s, float a, Col c, bool barbed) {
-    auto rot = [&](float px, float py) { return Pt{x + (px * std::cos(a) - py * std::sin(a)) * s, y + (px * std::sin(a) + py * std::cos(a)) * s}; };
+    auto rot = [&](float px, float py) { return OnHull(x, y, s, a, px, py); };
     FillPolygon(l, HullOutline(x, y, s, a, barbed), LinearGradient(rot(-8, -8), rot(8, 8), Mix(c, Col{1, 1, 1}, 0.4f), c * 0.4f));
     Glow(l, rot(-9, 0).x, rot(-9, 0).y, 3 * s, barbed ? Hex(0xff7a2a) : pal::kCyan, 0.8f);
 }
@@ -40,7 +41,7 @@ void Warship(Layer& l, float x, float y, float s, float a, Col c) {
 }
 
 void KruHull(Layer& l, float x, float y, float s, float a) {
-    auto rot = [&](float px, float py) { return Pt{x + (px * std::cos(a) - py * std::sin(a)) * s, y + (px * std::sin(a) + py * std::cos(a)) * s}; };
+    auto rot = [&](float px, float py) { return OnHull(x, y, s, a, px, py); };
     FillPolygon(l, {rot(9, 0), rot(5, 5), rot(-4, 6), rot(-8, 3), rot(-8, -3), rot(-4, -6), rot(5, -5)},
                 LinearGradient(rot(-8, -8), rot(8, 8), Mix(kKruHull, Col{1, 1, 1}, 0.3f), kKruHull * 0.35f));
     Line(l, rot(-7, 0), rot(4, 0), 0.6f * s, kKruHull * 0.3f);  // the spine's plate seam
