@@ -315,8 +315,8 @@ void Sealed(Layer& l, Rng& r, uint32_t seed, const std::string&) {
     RingEllipse(l, gx, gy, rx, ry, 4.0f, Hex(0xe8dcff), 0.9f);
     Glow(l, gx, gy, 110, Hex(0x6a4ad8), 0.25f);
     // The Vanguard holding station below, turned toward the gate.
-    const Pt ships[3] = {{48, 196}, {78, 210}, {30, 172}};
-    const float sizes[3] = {2.6f, 1.8f, 1.8f};
+    const Pt ships[3] = {{62, 188}, {96, 204}, {40, 162}};
+    const float sizes[3] = {2.2f, 1.6f, 1.6f};
     for (int i = 0; i < 3; ++i) Warship(l, ships[i].x, ships[i].y, sizes[i], std::atan2(gy - ships[i].y, gx - ships[i].x), kGuardHull);
 }
 
