@@ -305,8 +305,11 @@ TEST(Talk, TheDataCheckFindsAnswersLeadingNowhere) {
   TTalkRoot root;
   auto dialogueLines = [&] {
     std::vector<std::string> found;
+    // The answers' own faults; which sections a talk can reach is checked on its own.
     for (const auto& line : CheckCampaignFolder(root.Path, "testcamp\\"))
-      if (line.find("dialogs/") != std::string::npos) found.push_back(line);
+      if (line.find("dialogs/") != std::string::npos && line.find("::") == std::string::npos &&
+          line.find("never offered") == std::string::npos)
+        found.push_back(line);
     return found;
   };
   EXPECT_EQ(dialogueLines(), std::vector<std::string>{});

@@ -4,6 +4,7 @@
 // is the one that was saved.
 #include <algorithm>
 
+#include "CampaignWorld.h"
 #include "frontend/FrontEndRoot.h"
 
 using namespace sw;
@@ -25,21 +26,6 @@ const std::string SaveThenLoad =
     "185 click 431 358\n"    // "men_load"
     "210 click 400 405\n"    // "scroll_down"
     "215 click 490 422\n";   // "cont_but": the saved game is live again
-
-// The campaign's world as the save keeps it: the run's own state (speed, selections, the time
-// of day, the screens) left out, and the fleet locations, which are made again in fleet order,
-// taken by name.
-nlohmann::json World(const nlohmann::json& c) {
-  nlohmann::json w;
-  for (const char* key : {"folder", "title", "fleets", "player", "relations", "states", "logs", "db_entries", "designs",
-                          "triggers", "ranges", "abilities", "saved_world"})
-    if (c.contains(key)) w[key] = c[key];
-  auto locations = c["locations"];
-  std::sort(locations.begin(), locations.end(), [](const auto& a, const auto& b) { return a["name"] < b["name"]; });
-  w["locations"] = locations;
-  w["day"] = {c["star_date"]["day"], c["star_date"]["month"], c["star_date"]["year"]};
-  return w;
-}
 
 }  // namespace
 
@@ -63,7 +49,7 @@ TEST(SaveWalk, TheTutorialSavedFromTheOptionsLoadsBackFromTheMenuAsTheSameWorld)
   EXPECT_EQ(after["save_folder"], "save2\\");
   EXPECT_EQ(after["speed"], 1);
   EXPECT_EQ(after["selected"]["fleet"], after["player"]["name"]);
-  const auto a = World(before), b = World(after);
+  const auto a = CampaignWorld(before), b = CampaignWorld(after);
   EXPECT_EQ(a, b) << nlohmann::json::diff(a, b).dump(1);
 
   // The runner's --load starts in the same slot the same way.
@@ -71,6 +57,6 @@ TEST(SaveWalk, TheTutorialSavedFromTheOptionsLoadsBackFromTheMenuAsTheSameWorld)
   EXPECT_EQ(direct["errors"], nlohmann::json::array());
   EXPECT_TRUE(direct["campaign"]["live"].get<bool>());
   EXPECT_EQ(direct["campaign"]["save_folder"], "save2\\");
-  const auto c = World(direct["campaign"]);
+  const auto c = CampaignWorld(direct["campaign"]);
   EXPECT_EQ(a, c) << nlohmann::json::diff(a, c).dump(1);
 }

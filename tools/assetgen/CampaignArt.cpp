@@ -462,7 +462,12 @@ Layer Trade() {
 // ---------------------------------------------------------------------------
 
 // A misc article's picture (200 x 150).
-Layer MiscPicture(bool fuel) {
+// The database's pictures of things that are not ships, races or people: the Wake's lanes, the
+// fuel circle, and the Kru relay (a grey hub spinning a red-gold web toward a gate).
+enum class MiscTopic { Wake, Fuel, Relay };
+
+Layer MiscPicture(MiscTopic topic) {
+    const bool fuel = topic == MiscTopic::Fuel;
     Layer l(200, 150);
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < 200; ++x) {
@@ -477,6 +482,18 @@ Layer MiscPicture(bool fuel) {
         Line(l, {80, 80}, {170, 40}, 1.0f, Hex(0x6a6a6a));
         FillEllipse(l, 80, 80, 3, 3, Hex(0x87ceeb));
         Glow(l, 170, 40, 8, Hex(0xffe060), 0.9f);
+    } else if (topic == MiscTopic::Relay) {
+        // The relay: a hub with four arms, its web of light, a beam to a far gate ring.
+        RingEllipse(l, 165, 35, 18, 12, 2.0f, Hex(0xd8b04a), 0.8f);
+        FillEllipse(l, 165, 35, 12, 7, Hex(0x3a0a08));
+        Line(l, {75, 90}, {160, 38}, 1.5f, Hex(0xff7a3a), 0.8f);
+        for (int k = 1; k < 4; ++k) RingEllipse(l, 75, 90, 14.0f + k * 14, 8.0f + k * 8, 1.0f, Hex(0xd8904a), 0.5f);
+        for (int a = 0; a < 4; ++a) {
+            const float ang = a * 1.5708f + 0.4f;
+            Line(l, {75, 90}, {75 + std::cos(ang) * 30, 90 + std::sin(ang) * 18}, 4.0f, Hex(0x6a6e76));
+        }
+        FillEllipse(l, 75, 90, 10, 8, Hex(0x8a8e96));
+        Glow(l, 75, 90, 5, Hex(0xff3a2a), 0.9f);
     } else {
         // The lanes of the Wake: a bright ribbon across the stars.
         for (int k = 0; k < 5; ++k)
@@ -553,8 +570,9 @@ void MakeCampaign(Output& out) {
 
     // The tutorial's misc articles (the portraits are the story's, the schematics the vessels' own).
     const std::string tutorial = "graphics/campaigns/tutorial/";
-    out.Image(tutorial + "misc_wake", Keyed(MiscPicture(false), kKeyAqua));
-    out.Image(tutorial + "misc_fuel", Keyed(MiscPicture(true), kKeyAqua));
+    out.Image(tutorial + "misc_wake", Keyed(MiscPicture(MiscTopic::Wake), kKeyAqua));
+    out.Image(tutorial + "misc_fuel", Keyed(MiscPicture(MiscTopic::Fuel), kKeyAqua));
+    out.Image(tutorial + "misc_relay", Keyed(MiscPicture(MiscTopic::Relay), kKeyAqua));
 }
 
 }  // namespace ag

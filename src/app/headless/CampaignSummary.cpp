@@ -156,12 +156,18 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
   j["triggers"] = triggers;
   j["event_text"] = g.EventText;
   nlohmann::json buttons = nlohmann::json::array();
+  // Where each live button is (x, y, width, height), so a script can click it by its key.
+  nlohmann::json places = nlohmann::json::object();
   if (g.Buttons)
     for (int i = 0; i < g.Buttons->Count(); ++i) {
       const TButton& b = *g.Buttons->At(i);
-      if ((b.Panel == 0 || b.Panel == g.SubScreen()) && b.Alpha > AlphaDimmed) buttons.push_back(g.Buttons->KeyAt(i));
+      if ((b.Panel == 0 || b.Panel == g.SubScreen()) && b.Alpha > AlphaDimmed) {
+        buttons.push_back(g.Buttons->KeyAt(i));
+        places[g.Buttons->KeyAt(i)] = {b.X, b.Y, b.Width, b.Height};
+      }
     }
   j["buttons"] = buttons;
+  j["button_places"] = places;
   if (g.SubScreen() == csCommunication) {
     nlohmann::json answers = nlohmann::json::array();
     for (int i = 0; i < g.Responds.Count(); ++i) {

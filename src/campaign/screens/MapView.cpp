@@ -1,5 +1,6 @@
 #include "campaign/screens/MapView.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -142,11 +143,17 @@ void DrawStarMap(TGameMain& game, TSurface& surface, bool ghostMode) {
   if (!player) return;
   game.CheckFuelWarning();
   const double threshold = player->MaxFuel / 100.0 * 20.0;
+  // Fuel, RUs and crew at their places on the status line; a value too wide for its place
+  // pushes the next one along instead of running into it.
+  const std::string fuel = "Fuel : " + std::to_string(player->Fuel) + "/" + std::to_string(player->MaxFuel);
+  const std::string ru = "RUs : " + std::to_string(player->RU);
+  const int ruX = std::max(80, 3 + c.TextWidth(fuel) + 10);
+  const int crewX = std::max(130, ruX + c.TextWidth(ru) + 10);
   c.Font.Color = StatusColor;
-  c.TextOut(80, 3, "RUs : " + std::to_string(player->RU));
-  c.TextOut(130, 3, "Crew : " + std::to_string(player->Crew));
+  c.TextOut(ruX, 3, ru);
+  c.TextOut(crewX, 3, "Crew : " + std::to_string(player->Crew));
   c.Font.Color = player->Fuel < threshold ? RGB(255, 0, 0) : StatusColor;
-  c.TextOut(3, 3, "Fuel : " + std::to_string(player->Fuel) + "/" + std::to_string(player->MaxFuel));
+  c.TextOut(3, 3, fuel);
 }
 
 void DrawInterceptRanges(TGameMain& game, TSurface& surface) {
