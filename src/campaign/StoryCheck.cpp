@@ -67,6 +67,7 @@ public:
   }
 
   std::vector<std::string> Run() {
+    CheckPortraits();
     CheckTriggers();
     CheckTradePosts();
     for (const auto& section : AdfReadSections(Events)) CheckEvent(section);
@@ -83,6 +84,39 @@ private:
     Lines.push_back(G.RootRelative(file) + ":" + section + ":" + key + ": " + m);
   }
   bool EventExists(const std::string& name) const { return AdfSectionExists(Events, name); }
+  // A picture of the campaign's own folder of pictures, by its name there ("coms/x" and so on).
+  std::string Picture(const std::string& name) const {
+    std::string folder = NormalizeSlashes(G.Env.GraphicsFolder + "campaigns/" + G.CampaignFolder);
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return ResolvePath(folder + name + ".img");
+  }
+
+  // ---- portraits: every race and character that can come on the communication screen ----
+  void CheckPortraits() {
+    for (int i = 0; i < G.Races.Count(); ++i) {
+      if (SameText(G.Races.NameAt(i), "NONE")) continue;  // the owner of unclaimed places, never hailed
+      const std::string path = Picture("coms/" + G.Races.NameAt(i) + "0");
+      if (!FileExists(path)) Problem(G.WorldFile("map.adf"), "", "", "race " + G.Races.NameAt(i) + " has no portrait " + G.RootRelative(path));
+    }
+    const std::string chars = G.WorldFile("chars.adf");
+    for (int i = 0; i < G.Characters.Count(); ++i) {
+      const std::string& image = G.Characters.At(i)->Image;
+      if (image.empty() || !IsSafeDataName(image)) {
+        Problem(chars, G.Characters.NameAt(i), "IMAGE", "the character has no portrait that the game can load");
+        continue;
+      }
+      const std::string path = Picture("coms/" + image);
+      if (!FileExists(path)) Problem(chars, G.Characters.NameAt(i), "IMAGE", "the portrait " + G.RootRelative(path) + " does not exist");
+    }
+  }
+
+  // The game compares a trigger's names exactly: a name found only in another letter case is
+  // one that never fires.
+  void SameSpelling(const std::string& file, const std::string& section, const char* key, const std::string& name,
+                    const std::string& real) {
+    if (!name.empty() && !real.empty() && name != real)
+      Problem(file, section, key, "\"" + name + "\" is spelled \"" + real + "\" in the campaign: the trigger never fires");
+  }
   bool KnownDevice(const std::string& name) const { return Devices.count(name) > 0; }
 
   // ---- triggers.adf ----
@@ -104,6 +138,14 @@ private:
         Problem(f, s, "TRIGGER_SYSTEM", "location \"" + t.SystemName + "\" is not on the map");
       if (!t.KillFleet.empty() && !G.FindFleet(t.KillFleet))
         Problem(f, s, "TRIGGER_KILL_FLEET", "fleet \"" + t.KillFleet + "\" does not exist");
+      if (const TLocation* loc = t.SystemName.empty() ? nullptr : G.FindLocation(t.SystemName))
+        SameSpelling(f, s, "TRIGGER_SYSTEM", t.SystemName, loc->LocName);
+      if (const TFleet* fleet = t.KillFleet.empty() ? nullptr : G.FindFleet(t.KillFleet))
+        SameSpelling(f, s, "TRIGGER_KILL_FLEET", t.KillFleet, fleet->Name);
+      if (const int c = t.CharName.empty() ? -1 : G.Characters.IndexOf(t.CharName); c >= 0)
+        SameSpelling(f, s, "TRIGGER_CHAR", t.CharName, G.Characters.NameAt(c));
+      if (const int r = t.RaceName.empty() ? -1 : G.Races.IndexOf(t.RaceName); r >= 0)
+        SameSpelling(f, s, "TRIGGER_RACE", t.RaceName, G.Races.NameAt(r));
       if (!t.LooseShip.empty() && !G.FindShipInfo(t.LooseShip))
         Problem(f, s, "TRIGGER_LOOSE_SHIP", "ship class \"" + t.LooseShip + "\" is not in the campaign");
       if (!t.GainDev.empty() && !KnownDevice(t.GainDev))
@@ -171,8 +213,7 @@ private:
       if (!IsSafeDataName(image)) {
         Error(e, "IMAGE", "the picture \"" + image + "\" leaves the campaign's folder");
       } else {
-        const std::string path = ResolvePath(
-            NormalizeSlashes(G.Env.GraphicsFolder + "campaigns/" + G.CampaignFolder + "/" + image + ".img"));
+        const std::string path = Picture(image);
         if (!FileExists(path)) Error(e, "IMAGE", "the picture " + G.RootRelative(path) + " does not exist");
       }
     }

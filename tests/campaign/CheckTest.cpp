@@ -1,4 +1,5 @@
 // The data check of campaign folders.
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -34,6 +35,9 @@ TEST(CampaignCheck, ACleanFolderPassesAndABrokenCopyIsReportedByFileSectionAndKe
   root.Edit(map, "STARBASE=Fortress", "STARBASE=Scout");
   root.Edit("data/testcamp/prefixmap.adf", "Lancer=pack\\", "Lancer=..\\..\\pack\\");
   root.Edit("data/testcamp/camp_race.adf", "MINOR_PAT_CRAFT=Scout\nMAJOR_PAT_MAX=2", "MINOR_PAT_CRAFT=Skout\nMAJOR_PAT_MAX=2");
+  // A trigger naming a star in another letter case never fires; a race without its portrait.
+  root.Edit("data/testcamp/triggers.adf", "TRIGGER_EVENT=HELLO", "TRIGGER_EVENT=HELLO\nTRIGGER_SYSTEM=near");
+  std::filesystem::remove(root.Path + "graphics/campaigns/testcamp/coms/DRN0.img");
   const auto lines = CheckCampaigns(root.Path);
   EXPECT_TRUE(Names(lines, map + ":FLEET1:SHIP1: ")) << "unknown class";
   EXPECT_TRUE(Names(lines, map + ":FLEET1:SHIP2: ")) << "short ship line";
@@ -48,7 +52,9 @@ TEST(CampaignCheck, ACleanFolderPassesAndABrokenCopyIsReportedByFileSectionAndKe
   EXPECT_TRUE(Names(lines, map + ":FLEET4:SHIP1: ")) << "the Lancer, gone with its prefix";
   EXPECT_TRUE(Names(lines, map + ":FLEET1:TOTAL_SHIPS: ")) << "both of the player's ship lines are gone";
   EXPECT_TRUE(Names(lines, "data/testcamp/dialogs/heroes_TFG.adf::: ")) << "Admiral Rhee's planet is gone: no talk reaches her";
-  EXPECT_EQ(lines.size(), 13u) << ::testing::PrintToString(lines);
+  EXPECT_TRUE(Names(lines, "data/testcamp/triggers.adf:START:TRIGGER_SYSTEM: \"near\" is spelled \"Near\""));
+  EXPECT_TRUE(Names(lines, map + "::: race DRN has no portrait graphics/campaigns/testcamp/coms/DRN0.img"));
+  EXPECT_EQ(lines.size(), 15u) << ::testing::PrintToString(lines);
 
   root.Edit(map, "[FLEET1]", "[FLEET0]");
   const auto refused = CheckCampaigns(root.Path);

@@ -190,10 +190,10 @@ TEST_F(FleetScreens, TheCombatSetUpTellsTheBattleAndGivesShipsBackWhenLeftWithou
   EXPECT_EQ(CombatLocationText(G()), "Location : Lattice Deep");
   EXPECT_EQ(CombatPlanetText(G()), "Planet : Not present");
   G().SelectEnemies();
-  EXPECT_EQ(EnemyShips(G()), 2) << "the watch's ship and the base";
+  EXPECT_EQ(EnemyShips(G()), 4) << "the watch's three ships and the base";
   G().ShowScreen(csMap);
   KeepSlotsWithCombatScreen(G());
-  EXPECT_EQ(Counts(Fleet("Lattice Deep Watch")), std::vector<int>{1});
+  EXPECT_EQ(Counts(Fleet("Lattice Deep Watch")), (std::vector<int>{1, 2}));
 
   // The ratio texts and the slots each ratio leaves open.
   EXPECT_EQ(ForcesRatioText(-3), "Forces ratio :  1 to 3");
