@@ -188,7 +188,7 @@ public:
     const long long until = Live.Tick + limit;
     while (Live.Tick < until && !Broken() && !Stuck) {
       if (done()) return true;
-      if (Sub() == sw::csMap && C()["speed"] == 0) Button("speed1", 1);
+      if (Sub() == sw::csMap && C()["speed"] == 0) Button("speed3", 1);  // on at speed 10 after a screen stopped the clock
       Run(20);
       Answer();
     }

@@ -5,6 +5,8 @@
 // screen and then the main menu. Patrols are kept off with ghost mode so that the walk's
 // route does not hang on where they roam; the battles the story needs are fought by the
 // autopilot.
+#include <filesystem>
+
 #include "Walker.h"
 
 using namespace sw;
@@ -180,4 +182,40 @@ TEST(Walkthrough, ThePeaceRoadClosesTheGateWithTheQuellKeystone) {
   EXPECT_EQ(w.Battles, 0);
   EXPECT_EQ(w.S()["errors"], nlohmann::json::array());
   KeepScript(w, "peace");
+}
+
+// The road not taken in time: the tutorial's world on the last day of June with the Kru threat
+// standing. The relay's warning comes the next day, and on the first of August the Kru come
+// through the gate; closing that screen leaves the campaign for the main menu.
+TEST(Walkthrough, LeftTooLongTheKruComeThroughAndTheCampaignIsLost) {
+  namespace fs = std::filesystem;
+  TFrontEndRoot game;
+  game.OwnData();
+  const fs::path tutorial = fs::path(game.Root) / "data" / "tutorial";
+  fs::remove(tutorial);
+  fs::create_directory(tutorial);
+  for (const auto& entry : fs::directory_iterator(fs::path(STARWAKE_TEST_ROOT) / "data" / "tutorial"))
+    if (entry.path().filename() != "map.adf") fs::create_symlink(entry.path(), tutorial / entry.path().filename());
+  std::string map = TFrontEndRoot::ReadFile((fs::path(STARWAKE_TEST_ROOT) / "data" / "tutorial" / "map.adf").string());
+  for (const auto& [from, to] : {std::pair<std::string, std::string>{"STAR_DATE=14;03;2311;", "STAR_DATE=30;06;2311;"},
+                                 {"TUTORIAL_START=1", "TUTORIAL_START=1\nKRU_THREAT=1"}}) {
+    ASSERT_NE(map.find(from), std::string::npos) << from;
+    map.replace(map.find(from), from.size(), to);
+  }
+  TFrontEndRoot::WriteFile((tutorial / "map.adf").string(), map);
+
+  TWalker w(game);
+  w.NewCampaign();
+  ASSERT_EQ(w.Sub(), csMap) << "no opening event on this day";
+  ASSERT_TRUE(w.HasState("KRU_THREAT"));
+  w.Button("speed3");
+  ASSERT_TRUE(w.RunUntil([&] { return w.Sub() == csEvent && w.C()["game_over"].get<bool>(); }, 3000));
+  ASSERT_EQ(w.Screens.size(), 1u);
+  EXPECT_EQ(w.Screens[0].rfind("The Vanguard's sensors catch the Kru signal again", 0), 0u) << w.Screens[0];
+  EXPECT_EQ(w.C()["star_date"]["day"], 1);
+  EXPECT_EQ(w.C()["star_date"]["month"], 8);
+  EXPECT_EQ(w.C()["event_text"][4], "GAME OVER");
+  EXPECT_EQ(w.Log("Break the Kru relay at Lattice Deep"), "2");
+  w.Button("close_menu", 30);
+  EXPECT_EQ(w.GameState(), gsMenu);
 }
