@@ -212,6 +212,16 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
             static_cast<int>(std::lround((left + right) / 2.0 + half)) - 1, y, c);
     }
   }
+  // An outline that misses the surface draws nothing: its box lies off the surface, or the
+  // whole surface lies well inside it (a range circle far wider than the screen).
+  if (right < 0 || bottom < 0 || left >= Target->Width || top >= Target->Height) return;
+  auto wellInside = [&](double x, double y) {
+    const double dx = (x - cx) / (rx - 2), dy = (y - cy) / (ry - 2);
+    return rx > 2 && ry > 2 && dx * dx + dy * dy < 1;
+  };
+  if (wellInside(0, 0) && wellInside(Target->Width, 0) && wellInside(0, Target->Height) &&
+      wellInside(Target->Width, Target->Height))
+    return;
   uint16_t pc = ColorTo565(Pen.Color);
   int steps = std::max(16, static_cast<int>((rx + ry) * 4));
   for (int i = 0; i < steps; ++i) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Numbers.h"
+#include "media/Canvas.h"
 #include "media/ColorModel.h"
 #include "media/Drawing.h"
 #include "media/ImageDraw.h"
@@ -296,4 +297,19 @@ TEST_F(DrawingTest, TextCenteredAcrossTheScreen) {
   ASSERT_GE(right, 0);
   EXPECT_NEAR((left + right) / 2.0, 400, 3);
   EXPECT_FALSE(Painted(400, 99)) << "text starts at row y";
+}
+
+// A range circle's outline: one wider than the screen around it draws nothing, one crossing the
+// screen draws its arc there, exactly on its radius.
+TEST_F(DrawingTest, AnOutlineIsDrawnWhereItCrossesTheSurfaceOnly) {
+  TCanvas c(surface);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Pen.Color = clWhite;
+  c.Ellipse(400 - 1000, 300 - 1000, 400 + 1000, 300 + 1000);
+  EXPECT_EQ(CountPainted(), 0);
+  c.Ellipse(100 - 600, 100 - 600, 100 + 600, 100 + 600);
+  EXPECT_GT(CountPainted(), 300);
+  for (int x = 0; x < 800; ++x)
+    for (int y = 0; y < 600; ++y)
+      if (Painted(x, y)) EXPECT_NEAR(std::hypot(x - 99.5, y - 99.5), 599.5, 1.5) << x << "," << y;
 }
