@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "OpenTutorial.h"
 #include "frontend/FrontEndRoot.h"
 #include "media/BitmapFile.h"
 
@@ -12,12 +13,6 @@ using namespace sw;
 
 namespace {
 
-// The splash is left at tick 1, the menu is live from tick 5; "New Campaign" at tick 10 and
-// continue at tick 20: the campaign is live from tick 26.
-const std::string OpenTutorial =
-    "1 key 32\n"
-    "10 click 431 331\n"   // "start"
-    "20 click 490 422\n";  // "cont_but"
 
 const nlohmann::json* FindNamed(const nlohmann::json& list, const std::string& name) {
   for (const auto& e : list)
@@ -61,21 +56,9 @@ const nlohmann::json* FlightTarget(const nlohmann::json& c) {
 
 }  // namespace
 
-// The tutorial without its story: travel is walked on its own, with no event screen stopping the
-// clock on the way.
-void TutorialWithoutTriggers(const TFrontEndRoot& game) {
-  namespace fs = std::filesystem;
-  game.OwnData();
-  const fs::path tutorial = fs::path(game.Root) / "data" / "tutorial";
-  fs::remove(tutorial);
-  fs::create_directory(tutorial);
-  for (const auto& entry : fs::directory_iterator(fs::path(STARWAKE_TEST_ROOT) / "data" / "tutorial"))
-    if (entry.path().filename() != "triggers.adf") fs::create_symlink(entry.path(), tutorial / entry.path().filename());
-}
-
 TEST(CampaignWalk, NewCampaignOpensTheTutorialAndTheFleetFliesToAKnownStar) {
   TFrontEndRoot game;
-  TutorialWithoutTriggers(game);
+  OwnTutorial(game, {"triggers.adf"});  // travel walked on its own, no event screen stopping the clock
   const std::string shots = game.Folder.Path + "/";
   const auto start = game.Run(OpenTutorial, 40, "--shot 40:" + shots + "map.bmp");
   ASSERT_FALSE(start.contains("runner_failed"));

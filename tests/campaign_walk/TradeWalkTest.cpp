@@ -18,15 +18,7 @@ namespace {
 // The tutorial's world with a story of the test's own: on the first day the surveyor joins the
 // player at Halden, the player gets RUs to spend and burns fuel to make room in the tanks.
 void TutorialWithSurveyorAtHome(const TFrontEndRoot& game) {
-  namespace fs = std::filesystem;
-  game.OwnData();
-  const fs::path tutorial = fs::path(game.Root) / "data" / "tutorial";
-  fs::remove(tutorial);
-  fs::create_directory(tutorial);
-  for (const auto& entry : fs::directory_iterator(fs::path(STARWAKE_TEST_ROOT) / "data" / "tutorial")) {
-    const std::string name = entry.path().filename().string();
-    if (name != "triggers.adf" && name != "events.adf") fs::create_symlink(entry.path(), tutorial / name);
-  }
+  const auto tutorial = OwnTutorial(game, {"triggers.adf", "events.adf"});
   TFrontEndRoot::WriteFile((tutorial / "triggers.adf").string(),
                            "[MEET]\nTRIGGER_EVENT=EV_MEET\nTRIGGER_TIME=14;03;2311;\nTRIGGER_EXEC_TIMES=1\n");
   TFrontEndRoot::WriteFile((tutorial / "events.adf").string(),

@@ -13,8 +13,18 @@ using namespace sw;
 
 namespace {
 
-// The walk's whole script, beside its screenshots, for replaying it in the runner.
-void KeepScript(const TWalker& w, const std::string& name) {
+// Orla Venn's last talk: the ending's screen, the last log entry done, and closing the screen
+// leaves the campaign for the main menu. The walk's script is kept beside its pictures.
+void ExpectTheEnd(TWalker& w, const std::string& report) {
+  ASSERT_TRUE(w.Hail("Halden Prime"));
+  ASSERT_EQ(w.Sub(), csEvent) << w.Where();
+  EXPECT_TRUE(w.C()["game_over"].get<bool>());
+  EXPECT_EQ(w.C()["event_text"][6], "THE END - thank you for playing Starwake.");
+  EXPECT_EQ(w.Log(report), "1");
+  w.Picture("ending");
+  w.Button("close_menu", 30);
+  EXPECT_EQ(w.GameState(), gsMenu);
+  EXPECT_EQ(w.S()["errors"], nlohmann::json::array());
   if (!w.Pictures.empty()) TFrontEndRoot::WriteFile(w.Pictures + "walk.txt", w.Live.Script);
 }
 
@@ -101,16 +111,7 @@ TEST(Walkthrough, TheWarRoadBreaksTheKruRelayAndEndsTheCampaign) {
   EXPECT_EQ(w.Screens.back().rfind("The Ember Gate takes the Vanguard", 0), 0u) << w.Screens.back();
   ASSERT_TRUE(w.FlyTo("Halden"));
   w.Plan["ORLA_VICTORY_000"] = 1;
-  ASSERT_TRUE(w.Hail("Halden Prime"));
-  ASSERT_EQ(w.Sub(), csEvent) << w.Where();
-  EXPECT_TRUE(w.C()["game_over"].get<bool>());
-  EXPECT_EQ(w.C()["event_text"][6], "THE END - thank you for playing Starwake.");
-  EXPECT_EQ(w.Log("Report the victory to Orla Venn"), "1");
-  w.Picture("war_ending");
-  w.Button("close_menu", 30);
-  EXPECT_EQ(w.GameState(), gsMenu);
-  EXPECT_EQ(w.S()["errors"], nlohmann::json::array());
-  KeepScript(w, "war");
+  ExpectTheEnd(w, "Report the victory to Orla Venn");
 }
 
 TEST(Walkthrough, ThePeaceRoadClosesTheGateWithTheQuellKeystone) {
@@ -169,19 +170,10 @@ TEST(Walkthrough, ThePeaceRoadClosesTheGateWithTheQuellKeystone) {
   EXPECT_EQ(w.Player()["system"], "Sable Gate");
   ASSERT_TRUE(w.FlyTo("Halden"));
   w.Plan["ORLA_SEALED_000"] = 1;
-  ASSERT_TRUE(w.Hail("Halden Prime"));
-  ASSERT_EQ(w.Sub(), csEvent) << w.Where();
-  EXPECT_TRUE(w.C()["game_over"].get<bool>());
-  EXPECT_EQ(w.C()["event_text"][6], "THE END - thank you for playing Starwake.");
   EXPECT_EQ(w.Log("Set the keystone in the Sable Gate"), "1");
-  EXPECT_EQ(w.Log("Report the closing of the gate to Orla Venn"), "1");
   EXPECT_EQ(w.Relation("MER"), 85) << "the charts were promised";
-  w.Picture("peace_ending");
-  w.Button("close_menu", 30);
-  EXPECT_EQ(w.GameState(), gsMenu);
   EXPECT_EQ(w.Battles, 0);
-  EXPECT_EQ(w.S()["errors"], nlohmann::json::array());
-  KeepScript(w, "peace");
+  ExpectTheEnd(w, "Report the closing of the gate to Orla Venn");
 }
 
 // The road not taken in time: the tutorial's world on the last day of June with the Kru threat
@@ -190,12 +182,7 @@ TEST(Walkthrough, ThePeaceRoadClosesTheGateWithTheQuellKeystone) {
 TEST(Walkthrough, LeftTooLongTheKruComeThroughAndTheCampaignIsLost) {
   namespace fs = std::filesystem;
   TFrontEndRoot game;
-  game.OwnData();
-  const fs::path tutorial = fs::path(game.Root) / "data" / "tutorial";
-  fs::remove(tutorial);
-  fs::create_directory(tutorial);
-  for (const auto& entry : fs::directory_iterator(fs::path(STARWAKE_TEST_ROOT) / "data" / "tutorial"))
-    if (entry.path().filename() != "map.adf") fs::create_symlink(entry.path(), tutorial / entry.path().filename());
+  const fs::path tutorial = OwnTutorial(game, {"map.adf"});
   std::string map = TFrontEndRoot::ReadFile((fs::path(STARWAKE_TEST_ROOT) / "data" / "tutorial" / "map.adf").string());
   for (const auto& [from, to] : {std::pair<std::string, std::string>{"STAR_DATE=14;03;2311;", "STAR_DATE=30;06;2311;"},
                                  {"TUTORIAL_START=1", "TUTORIAL_START=1\nKRU_THREAT=1"}}) {
