@@ -34,8 +34,9 @@ void ExpectSameWorld(const std::pair<nlohmann::json, nlohmann::json>& worlds, co
   EXPECT_EQ(worlds.first, worlds.second) << nlohmann::json::diff(worlds.first, worlds.second).dump(1);
 }
 
-// The first act, common to both roads: from the first day to the core in the council's hands.
-void FirstAct(TWalker& w) {
+// The first act, common to both roads: from the first day to the core in the council's hands,
+// with a first battle on the way when asked.
+void FirstAct(TWalker& w, bool firstBattle = false) {
   w.NewCampaign();
   ASSERT_FALSE(w.Broken());
   ASSERT_EQ(w.Sub(), csEvent) << "the tutorial opens on its first day's event";
@@ -51,6 +52,17 @@ void FirstAct(TWalker& w) {
   EXPECT_EQ(w.Sub(), csDatabase);
   w.Button("close_menu");
   EXPECT_EQ(w.Log("Survey the Tollan system"), "0");
+
+  if (firstBattle) {
+    // The first battle a new captain can win: the Brood Straggler at Mirren, near home.
+    const int ru = w.Player()["ru"];
+    ASSERT_TRUE(w.FlyTo("Mirren", [&] { return !TWalker::Named(w.C()["fleets"], "Brood Straggler"); }));
+    ASSERT_TRUE(w.RunUntil([&] { return !TWalker::Named(w.C()["fleets"], "Brood Straggler"); }, 3000));
+    EXPECT_EQ(w.Won, 1);
+    EXPECT_GT(w.Player()["ru"].get<int>(), ru) << "the battle's salvage";
+    // Its story screen: unless a ship lost in the same battle told its own loss in its place.
+    EXPECT_EQ((*TWalker::Named(w.C()["triggers"], "FIRST_VICTORY"))["exec_times"], 0);
+  }
 
   ASSERT_TRUE(w.FlyTo("Tollan", [&] { return w.HasState("TOLLAN_SURVEYED"); }));
   EXPECT_EQ(w.Log("Survey the Tollan system"), "1");
@@ -75,7 +87,7 @@ TEST(Walkthrough, TheWarRoadBreaksTheKruRelayAndEndsTheCampaign) {
   TFrontEndRoot game;
   TWalker w(game);
   if (!w.Pictures.empty()) w.Pictures += "war_";
-  FirstAct(w);
+  FirstAct(w, true);
   if (HasFatalFailure()) return;
   ExpectSameWorld(w.SaveAndLoad(1), w);
 
