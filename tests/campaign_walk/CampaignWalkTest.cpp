@@ -24,12 +24,6 @@ double DistanceBetween(const nlohmann::json& a, const nlohmann::json& b) {
   return std::hypot(a["x"].get<double>() - b["x"].get<double>(), a["y"].get<double>() - b["y"].get<double>());
 }
 
-bool Playing(const nlohmann::json& s, const std::string& wave) {
-  for (const auto& w : s["sounds"]["playing"])
-    if (w == wave) return true;
-  return false;
-}
-
 // A known star system the player's fuel reaches, with no fleet there, not hostile, whose
 // marker shows on the map left of the side menu and is the first location under its point.
 const nlohmann::json* FlightTarget(const nlohmann::json& c) {
@@ -78,8 +72,8 @@ TEST(CampaignWalk, NewCampaignOpensTheTutorialAndTheFleetFliesToAKnownStar) {
   const int wantX = std::clamp(400 - player["x"].get<int>(), -954, 0);
   const int wantY = std::clamp(300 - player["y"].get<int>(), -600, 0);
   EXPECT_EQ(c["map_offset"], nlohmann::json::array({wantX, wantY}));
-  EXPECT_TRUE(Playing(start, "LoopMusic"));
-  EXPECT_FALSE(Playing(start, "MenuMusic"));
+  EXPECT_TRUE(IsPlaying(start, "LoopMusic"));
+  EXPECT_FALSE(IsPlaying(start, "MenuMusic"));
   for (const char* key : {"speed0", "speed2", "speed3", "move_fleet", "system_map"})
     EXPECT_NE(std::find(c["buttons"].begin(), c["buttons"].end(), key), c["buttons"].end()) << key;
   EXPECT_EQ(std::find(c["buttons"].begin(), c["buttons"].end(), "speed1"), c["buttons"].end())
@@ -133,9 +127,9 @@ TEST(CampaignWalk, EscapeOpensTheOptionsFromTheCampaignAndBack) {
   const auto options = game.Run(script, 55);
   EXPECT_EQ(options["game_state"], 6);
   EXPECT_EQ(options["options_return_state"], 0);
-  EXPECT_FALSE(Playing(options, "LoopMusic"));
+  EXPECT_FALSE(IsPlaying(options, "LoopMusic"));
   const auto back = game.Run(script, 75);
   EXPECT_EQ(back["game_state"], 0);
-  EXPECT_TRUE(Playing(back, "LoopMusic"));
+  EXPECT_TRUE(IsPlaying(back, "LoopMusic"));
   EXPECT_EQ(back["errors"], nlohmann::json::array());
 }

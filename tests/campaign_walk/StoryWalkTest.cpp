@@ -5,22 +5,12 @@
 // back to the main menu.
 #include <filesystem>
 
+#include "OpenTutorial.h"
 #include "frontend/FrontEndRoot.h"
 
 using namespace sw;
 
 namespace {
-
-const std::string OpenFirstCampaign =
-    "1 key 32\n"
-    "10 click 431 331\n"   // "start"
-    "20 click 490 422\n";  // "cont_but": the campaign is live from tick 26
-
-bool Playing(const nlohmann::json& s, const std::string& wave) {
-  for (const auto& w : s["sounds"]["playing"])
-    if (w == wave) return true;
-  return false;
-}
 
 // A campaign of the test's own, first in the campaign index: the tutorial's world and dialogues
 // with story files written here.
@@ -70,7 +60,7 @@ std::string ClickButton(int tick, const std::string& key) {
 
 TEST(StoryWalk, TheTutorialOpensOnItsFirstDaysEventAndCloseMenuReturnsToTheMap) {
   TFrontEndRoot game;
-  const auto opening = game.Run(OpenFirstCampaign, 40);
+  const auto opening = game.Run(OpenTutorial, 40);
   ASSERT_FALSE(opening.contains("runner_failed"));
   EXPECT_EQ(opening["errors"], nlohmann::json::array());
   const auto& c = opening["campaign"];
@@ -78,7 +68,7 @@ TEST(StoryWalk, TheTutorialOpensOnItsFirstDaysEventAndCloseMenuReturnsToTheMap) 
   EXPECT_EQ(c["speed"], 0) << "the event screen stops the clock";
   ASSERT_FALSE(c["event_text"].empty());
   EXPECT_FALSE(c["event_text"][0].get<std::string>().empty());
-  const auto closed = game.Run(OpenFirstCampaign + ClickButton(41, "close_menu"), 50);
+  const auto closed = game.Run(OpenTutorial + ClickButton(41, "close_menu"), 50);
   EXPECT_EQ(closed["campaign"]["subscreen"], 1);
   EXPECT_EQ(closed["game_state"], 0);
 }
@@ -87,7 +77,7 @@ TEST(StoryWalk, AHostileFleetIsHailedAnsweredAndLeftWithEnd) {
   TFrontEndRoot game;
   OwnCampaign(game, "", "");
   // Fly to the star of the lone hostile fleet near home, at speed 10.
-  const auto start = game.Run(OpenFirstCampaign, 40);
+  const auto start = game.Run(OpenTutorial, 40);
   const auto& c0 = start["campaign"];
   ASSERT_TRUE(c0.is_object());
   std::string hostileStar;
@@ -107,7 +97,7 @@ TEST(StoryWalk, AHostileFleetIsHailedAnsweredAndLeftWithEnd) {
       }
   }
   ASSERT_FALSE(hostileStar.empty()) << "a hostile fleet waits at a star on the first screen";
-  std::string script = OpenFirstCampaign + ClickButton(41, "speed3") + ClickButton(44, "move_fleet") + Click(47, sx, sy);
+  std::string script = OpenTutorial + ClickButton(41, "speed3") + ClickButton(44, "move_fleet") + Click(47, sx, sy);
   const auto met = game.Run(script, 400);
   const auto& c1 = met["campaign"];
   ASSERT_EQ(c1["subscreen"], 9) << "the encounter menu opens at " << hostileStar;
@@ -166,12 +156,12 @@ TEST(StoryWalk, AGameOverEventLeadsBackToTheMenu) {
   OwnCampaign(game,
               "[DOOM_AT_DAWN]\nTRIGGER_EVENT=DOOM\nTRIGGER_TIME=14;03;2311;\n",
               "[DOOM]\nSHOW_EVENT_SCREEN=1\nTEXT_LINES=0\nTEXT1=The Vanguard is lost with all hands.\nGAME_OVER=1\n");
-  const std::string script = OpenFirstCampaign + ClickButton(41, "close_menu");
+  const std::string script = OpenTutorial + ClickButton(41, "close_menu");
   const auto shown = game.Run(script, 40);
   EXPECT_EQ(shown["campaign"]["subscreen"], 13);
   EXPECT_TRUE(shown["campaign"]["game_over"].get<bool>());
   const auto left = game.Run(script, 60);
   EXPECT_EQ(left["game_state"], 2) << "closing the last event screen leads to the main menu";
-  EXPECT_TRUE(Playing(left, "MenuMusic"));
-  EXPECT_FALSE(Playing(left, "LoopMusic"));
+  EXPECT_TRUE(IsPlaying(left, "MenuMusic"));
+  EXPECT_FALSE(IsPlaying(left, "LoopMusic"));
 }

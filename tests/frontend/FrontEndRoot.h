@@ -111,3 +111,11 @@ inline int TimesPlayed(const nlohmann::json& state, const std::string& sound) {
   for (const auto& s : state.at("sounds").at("played")) n += s == sound ? 1 : 0;
   return n;
 }
+
+// Whether the sound is playing at the end of the run.
+inline bool IsPlaying(const nlohmann::json& state, const std::string& sound) {
+  if (!state.contains("sounds")) return false;
+  for (const auto& s : state.at("sounds").at("playing"))
+    if (s == sound) return true;
+  return false;
+}

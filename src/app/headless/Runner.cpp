@@ -221,6 +221,19 @@ int RunHeadless(const TRunOptions& o) {
         exitCode = 1;
       }
     };
+    // A script's picture or summary of the tick that has just run; in interactive mode a summary
+    // is answered on standard output.
+    auto output = [&](const TScriptEvent& e) {
+      if (e.Kind == TScriptEvent::Shot) {
+        if (!WriteShot(*main.DXDraw, e.Path)) {
+          std::cerr << "starwake-headless: cannot write " << e.Path << std::endl;
+          exitCode = 1;
+        }
+        return;
+      }
+      if (!e.Path.empty() || !o.StateJson.empty()) writeState(e.Path.empty() ? o.StateJson : e.Path);
+      if (o.Interactive) std::cout << "state " << e.Tick << (main.Terminated ? " over" : "") << std::endl;
+    };
     auto runTick = [&](long long t) {
       std::vector<const TScriptEvent*> outputs;
       for (; next < events.size() && events[next].Tick == t; ++next) {
@@ -266,19 +279,7 @@ int RunHeadless(const TRunOptions& o) {
           std::cerr << "starwake-headless: cannot write " << path << std::endl;
           exitCode = 1;
         }
-      for (const TScriptEvent* e : outputs) {
-        if (e->Kind == TScriptEvent::Shot) {
-          if (!WriteShot(*main.DXDraw, e->Path)) {
-            std::cerr << "starwake-headless: cannot write " << e->Path << std::endl;
-            exitCode = 1;
-          }
-        } else if (!e->Path.empty() || !o.StateJson.empty()) {
-          writeState(e->Path.empty() ? o.StateJson : e->Path);
-        }
-        if (o.Interactive && e->Kind == TScriptEvent::State) {
-          std::cout << "state " << t << (main.Terminated ? " over" : "") << std::endl;
-        }
-      }
+      for (const TScriptEvent* e : outputs) output(*e);
     };
     long long lastTick = 0;
     if (o.Interactive) {
@@ -299,11 +300,7 @@ int RunHeadless(const TRunOptions& o) {
             continue;
           }
           if (e.Tick == lastTick) {  // a summary or a picture of the tick that has just run
-            if (e.Kind == TScriptEvent::Shot && !WriteShot(*main.DXDraw, e.Path)) exitCode = 1;
-            if (e.Kind == TScriptEvent::State) {
-              if (!e.Path.empty() || !o.StateJson.empty()) writeState(e.Path.empty() ? o.StateJson : e.Path);
-              std::cout << "state " << e.Tick << (main.Terminated ? " over" : "") << std::endl;
-            }
+            output(e);
             continue;
           }
           auto at = std::upper_bound(events.begin() + static_cast<std::ptrdiff_t>(next), events.end(), e.Tick,
