@@ -152,8 +152,28 @@ void TGameMain::ShowDbCategory(int category, int index) {
   }
 }
 
+bool TGameMain::UnlockVessel(const std::string& shipClass) {
+  const int index = ShipInfos.IndexOf(shipClass);
+  if (index < 0) return false;
+  const std::string entry = DbPrefix(1) + ShipInfos.NameAt(index);
+  const bool listed = std::any_of(DbEntries.begin(), DbEntries.end(), [&](const std::string& e) { return SameText(e, entry); });
+  if (!listed) DbEntries.push_back(entry);
+  return true;
+}
+
+void TGameMain::UnlockOwnedVessels() {
+  if (const TFleet* player = PlayerFleet())
+    for (int i = 0; i < player->Ships.Count(); ++i) UnlockVessel(player->Ships.At(i)->ShipClass);
+  for (const auto& design : Designs.Items) UnlockVessel(design.first);
+}
+
 bool TGameMain::ShowVesselArticle(const std::string& shipClass) {
-  // A class not unlocked leaves the database (and its picture) as it was.
+  // A class the player owns a ship or a design of is always in the database (it may have come
+  // from a trade post or a story event that listed no article); any other class not unlocked
+  // leaves the database (and its picture) as it was.
+  const TFleet* player = PlayerFleet();
+  const bool owned = Designs.IndexOf(shipClass) >= 0 || (player && LastShipOfClass(*player, shipClass) >= 0);
+  if (owned) UnlockVessel(shipClass);
   const std::vector<std::string> vessels = NamesWithPrefix(DbEntries, DbPrefix(1));
   for (size_t i = 0; i < vessels.size(); ++i)
     if (SameText(vessels[i], shipClass)) {
@@ -207,6 +227,7 @@ void TGameMain::ScrollDb(int step) {
 }
 
 void TGameMain::OpenDatabase() {
+  UnlockOwnedVessels();
   ShowDbCategory(0, 0);
   ShowScreen(csDatabase);
 }

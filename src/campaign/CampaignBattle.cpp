@@ -86,7 +86,7 @@ bool AddStarbase(TGameMain& g, TFleet& fleet, const std::string& shipClass) {
   entry->Count = 1;
   entry->Structure = info->Structure;
   entry->Crew = info->Crew;
-  fleet.Ships.Add("SHIP" + std::to_string(fleet.Ships.Count() + 1), std::move(entry));
+  fleet.Ships.Add(fleet.FreeEntryName(), std::move(entry));
   return true;
 }
 
@@ -162,7 +162,7 @@ void AddSurvivor(TFleet& fleet, const std::string& shipClass, int structure, int
   entry->Count = 1;
   entry->Structure = structure;
   entry->Crew = crew;
-  fleet.Ships.Add("SHIP" + std::to_string(fleet.Ships.Count() + 1), std::move(entry));
+  fleet.Ships.Add(fleet.FreeEntryName(), std::move(entry));
 }
 
 // The number of asteroids minus one for the location's density 0 (none) to 4 (extreme).
@@ -187,7 +187,7 @@ struct TBattleShip {
 
 // ---- Attack and the slots ---------------------------------------------------------------------
 
-bool TGameMain::Attack() {
+bool TGameMain::Attack(bool playerStarted) {
   TFleet* player = PlayerFleet();
   TFleet* enemy = EnemyFleet(*this);
   if (!player || !enemy) return false;
@@ -203,6 +203,8 @@ bool TGameMain::Attack() {
 
   PlayerStarbaseClass.clear();
   EnemyStarbaseClass.clear();
+  AttackCancellable = playerStarted;
+  if (SubScreen() != csCombat) ScreenBeforeAttack = SubScreen();
   ShowScreen(csCombat);
   SetSpeed(0);
   SelectedShip = 0;
@@ -210,6 +212,15 @@ bool TGameMain::Attack() {
   EnemyFlagship = EnemySupport1 = EnemySupport2 = -1;
   if (playerBase && AddStarbase(*this, *player, loc->Starbase)) PlayerStarbaseClass = loc->Starbase;
   if (enemyBase && AddStarbase(*this, *enemy, loc->Starbase)) EnemyStarbaseClass = loc->Starbase;
+  return true;
+}
+
+bool TGameMain::CancelAttack() {
+  if (SubScreen() != csCombat || !AttackCancellable) return false;
+  AttackCancellable = false;
+  GiveBackSlots();
+  ShowScreen(ScreenBeforeAttack);
+  SetSpeed(0);
   return true;
 }
 

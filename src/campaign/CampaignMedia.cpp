@@ -158,6 +158,9 @@ void TGameMain::SetSpeed(int speed) {
 }
 
 void TGameMain::ShowScreen(uint8_t subScreen) {
+  // Leaving a landing or a mining run by any way recalls the party: what it has met counts.
+  const uint8_t shown = SubScreen();
+  if ((shown == csLanding || shown == csMining) && subScreen != shown) RecallExpedition();
   if (Env.SubScreen) *Env.SubScreen = subScreen;
   else OwnSubScreen = subScreen;
 }

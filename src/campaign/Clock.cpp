@@ -69,6 +69,26 @@ void TGameMain::Discovery() {
   }
 }
 
+namespace {
+
+// True when the fleet can fly the first step of its order from the location: the player's fleet
+// needs the fuel of that step (a fleet closer than a step pays only the rest).
+bool CanMakeFirstStep(const TGameMain& game, const TFleet& fleet, const TLocation& from) {
+  if (&fleet != game.PlayerFleet()) return true;
+  int tx = fleet.DX, ty = fleet.DY;
+  if (!fleet.DSystem.empty()) {
+    const TLocation* target = game.FindLocation(fleet.DSystem);
+    if (!target) return true;
+    tx = target->X;
+    ty = target->Y;
+  }
+  const double d = Distance(from.X, from.Y, tx, ty);
+  const double stride = std::max(0, 3 * game.FleetSpeed(fleet));
+  return fleet.Fuel >= Round(std::min(d, stride));
+}
+
+}  // namespace
+
 void TGameMain::Departures() {
   for (int i = 0; i < Locations.Count(); ++i) {
     TLocation* loc = Locations.At(i);
@@ -83,6 +103,11 @@ void TGameMain::Departures() {
         DataError(WorldFile("map.adf"), fleet->Name, "DSYSTEM",
                   "location \"" + fleet->DSystem + "\" is not on the map; the fleet stays where it is");
         fleet->ClearDestination();
+        ++k;
+        continue;
+      }
+      if (!CanMakeFirstStep(*this, *fleet, *loc)) {
+        // Without the fuel for its first step the fleet stays in its system, its order kept.
         ++k;
         continue;
       }

@@ -216,9 +216,8 @@ void TGameMain::AddNewEntry(const std::string& shipClass) {
   ship->Crew = std::min(crew, std::max(p->Crew, 0));
   p->Crew -= ship->Crew;
   // Entry names stay unique after entries in the middle were sold or lost.
-  int n = p->Ships.Count() + 1;
-  while (p->Ships.IndexOf("SHIP" + std::to_string(n)) >= 0) ++n;
-  p->Ships.Add("SHIP" + std::to_string(n), std::move(ship));
+  p->Ships.Add(p->FreeEntryName(), std::move(ship));
+  UnlockVessel(shipClass);
 }
 
 void TGameMain::BuyShip() {
@@ -238,6 +237,20 @@ void TGameMain::RemoveOwnEntry(int index) {
   KeepShipSelection();
 }
 
+bool TGameMain::CanPartWithShip(const TFleet& fleet, const TShip& entry) {
+  // The fleet's last entry goes only while it still stands for another ship.
+  return fleet.Ships.Count() > 1 || entry.Count > 1;
+}
+
+void TGameMain::TakeOneShip(int index) {
+  // Every ship of an entry carries the entry's structure and crew: one of them leaves, the
+  // entry goes with its last ship.
+  TShip* entry = PlayerFleet()->Ships.At(index);
+  if (!entry) return;
+  if (entry->Count > 1) --entry->Count;
+  else RemoveOwnEntry(index);
+}
+
 void TGameMain::KeepShipSelection() {
   // On the last entry when it pointed past the end (-1 when the fleet has none left).
   const TFleet* p = PlayerFleet();
@@ -247,13 +260,13 @@ void TGameMain::KeepShipSelection() {
 void TGameMain::SellShip() {
   const TTradeInfo* post = CurrentPost();
   TFleet* p = PlayerFleet();
-  if (!post || !p || post->BuyShipVal <= 0 || p->Ships.Count() <= 1) return;
-  const TShip* entry = p->Ships.At(SelectedShip);
-  if (!entry) return;
+  if (!post || !p || post->BuyShipVal <= 0) return;
+  TShip* entry = p->Ships.At(SelectedShip);
+  if (!entry || !CanPartWithShip(*p, *entry)) return;
   const std::string shipClass = entry->ShipClass;
   const int price = SalePrice(*entry), crew = entry->Crew;
   // The sale is complete before the class's triggers run: their events may change the fleet.
-  RemoveOwnEntry(SelectedShip);
+  TakeOneShip(SelectedShip);
   p->RU = ClampInt(static_cast<long long>(p->RU) + price);
   p->Crew = ClampInt(static_cast<long long>(p->Crew) + crew);
   ShipLost(shipClass);
@@ -285,6 +298,7 @@ void TGameMain::BuyBlueprint() {
   }
   Designs.Items.emplace_back(line.first, std::to_string(*price));
   p->RU = ClampInt(p->RU - 5 * *price);
+  UnlockVessel(line.first);
 }
 
 void TGameMain::Manufacture() {
@@ -299,12 +313,12 @@ void TGameMain::Manufacture() {
 
 void TGameMain::Recycle() {
   TFleet* p = PlayerFleet();
-  if (!CanRecycle || !p || p->Ships.Count() <= 1) return;
-  const TShip* entry = p->Ships.At(SelectedShip);
-  if (!entry) return;
+  if (!CanRecycle || !p) return;
+  TShip* entry = p->Ships.At(SelectedShip);
+  if (!entry || !CanPartWithShip(*p, *entry)) return;
   const std::string shipClass = entry->ShipClass;
   const int structure = std::max(entry->Structure, 0), crew = std::max(entry->Crew, 0);
-  RemoveOwnEntry(SelectedShip);
+  TakeOneShip(SelectedShip);
   p->RU = ClampInt(static_cast<long long>(p->RU) + structure);
   p->Crew = ClampInt(static_cast<long long>(p->Crew) + crew);
   ShipLost(shipClass);

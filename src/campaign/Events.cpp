@@ -35,6 +35,7 @@ public:
     EventScreen();
     FailEvents();
     Resources();
+    PaidEvent();
     DevicesAndVips();
     RelationsRow();
     if (Flag("GAME_OVER")) G.GameOver = true;
@@ -58,6 +59,8 @@ private:
   TGameMain& G;
   std::string File, Section;
   std::vector<std::string> Keys;
+  // Something the event asks the player to give was lacking (its FAIL_EVENT ran).
+  bool Unpaid = false;
 
   // ---- Reading the section ----
   bool Has(const std::string& key) const { return AdfKeyExists(File, Section, key); }
@@ -168,7 +171,10 @@ private:
     const std::string fail = Text("FAIL_EVENT");
     auto lacks = [&](const std::string& key, int have) {
       const auto want = Int(key);
-      if (want && have < *want) G.RunEvent(fail);
+      if (want && have < *want) {
+        Unpaid = true;
+        G.RunEvent(fail);
+      }
     };
     lacks("GIVE_RU", p->RU);
     lacks("GIVE_CREW", G.PlayerFleet()->Crew);
@@ -177,7 +183,10 @@ private:
       const std::string item = Text(key);
       if (item.empty()) return;
       const auto& list = isDevice ? G.PlayerFleet()->Devices : G.PlayerFleet()->Vips;
-      if (std::find(list.begin(), list.end(), item) == list.end()) G.RunEvent(fail);
+      if (std::find(list.begin(), list.end(), item) == list.end()) {
+        Unpaid = true;
+        G.RunEvent(fail);
+      }
     };
     lacksItem("GIVE_DEVICE", true);
     lacksItem("GIVE_VIP", false);
@@ -201,6 +210,13 @@ private:
     apply(p.RU, "GET_RU", "GIVE_RU", "GIVE_ALL_RU", LLONG_MAX);
     apply(p.Crew, "GET_CREW", "GIVE_CREW", "GIVE_ALL_CREW", LLONG_MAX);
     apply(p.Fuel, "GET_FUEL", "GIVE_FUEL", "GIVE_ALL_FUEL", p.MaxFuel);
+  }
+
+  // ---- After the payments: PAID_EVENT runs only when everything asked for was given, so what
+  // a purchase brings (hired hands, say) comes only with the payment ----
+  void PaidEvent() {
+    const std::string paid = Text("PAID_EVENT");
+    if (!paid.empty() && !Unpaid) G.RunEvent(paid);
   }
 
   // ---- 11-14. Devices and VIPs (each gain and loss fires its triggers) ----
@@ -298,7 +314,7 @@ private:
         ship->Count = 1;
         ship->Structure = info->Structure;
         ship->Crew = info->Crew;
-        fleet->Ships.Add("SHIP" + std::to_string(fleet->Ships.Count() + 1), std::move(ship));
+        fleet->Ships.Add(fleet->FreeEntryName(), std::move(ship));
       }
     }
     for (const auto& name : FleetsNamed("LOOSE_SHIPS@")) {

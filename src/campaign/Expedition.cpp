@@ -102,6 +102,13 @@ void TakeCasualties(TGameMain& game) {
 
 }  // namespace
 
+void TGameMain::RecallExpedition() {
+  // The casualties were drawn when the party went down: a party called back early (or a screen
+  // opened over it) still counts them, so landing again cannot draw the resistance afresh.
+  // Finds not yet brought up stay on the planet; the RUs already mined are kept.
+  TakeCasualties(*this);
+}
+
 bool TGameMain::StartLanding() {
   if (!CanLandOnPlanet()) return false;
   const TPlanet* planet = BeginExpedition(*this);

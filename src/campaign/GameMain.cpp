@@ -207,6 +207,11 @@ int TGameMain::LocationUnderPointer(int screenX, int screenY) const {
   for (int i = 0; i < Locations.Count(); ++i) {
     const TLocation& loc = *Locations.At(i);
     if (!(loc.LocType == ltStarSystem || loc.Known || loc.LocType == ltFleetLocation)) continue;
+    // A fleet in open space is found only where the map shows it: within sensor range, or the
+    // player's own.
+    if (loc.LocType == ltFleetLocation && !WithinRange(loc.X, loc.Y, SensorRange) &&
+        !(PlayerFleet() && SameText(loc.LocName, PlayerFleet()->Name)))
+      continue;
     const int x = loc.X + MapOffsetX, y = loc.Y + MapOffsetY;
     if (screenX > x - loc.IconWidth && screenX < x + loc.IconWidth && screenY > y - loc.IconHeight &&
         screenY < y + loc.IconHeight)

@@ -151,7 +151,8 @@ public:
   // Centres the view on a location (clamped).
   void CenterOn(int locationIndex);
   // The first location whose marker box strictly contains the screen point and that is a star
-  // system, known, or a fleet location; -1 when none.
+  // system, known, or a fleet location the map shows (the player's own, or one within sensor
+  // range); -1 when none.
   int LocationUnderPointer(int screenX, int screenY) const;
 
   // ---- Fleets in open space ----
@@ -239,8 +240,15 @@ public:
   int EnemyFlagship = -1, EnemySupport1 = -1, EnemySupport2 = -1;
   std::string PlayerStarbaseClass, EnemyStarbaseClass;
   // Opens the combat set-up against the selected fleet; false (nothing changes) when either
-  // side cannot field a flagship.
-  bool Attack();
+  // side cannot field a flagship. An attack the player started (fleet panel, encounter menu)
+  // can be called off; one the other side forces (a talk's battle) cannot.
+  bool Attack(bool playerStarted = false);
+  // The combat set-up's close button: calls off an attack the player started, giving the
+  // slotted ships back and showing the screen the attack came from with the clock stopped.
+  // False, and nothing changes, when there is no such attack.
+  bool CancelAttack();
+  bool AttackCancellable = false;
+  uint8_t ScreenBeforeAttack = csMap;
   // Puts the selected entry of the player's fleet into slot 1 (flagship), 2 or 3, or empties it.
   void FillSlot(int slot);
   void ClearSlot(int slot);
@@ -331,6 +339,9 @@ public:
   // falls due happens; at the end the planet panel returns.
   void LandingTick();
   void MiningTick();
+  // The landing or mining screen is left (by any button, key or event): the party's casualties
+  // are counted at once.
+  void RecallExpedition();
 
   // ---- The database, the mission log and find a star (Archive.cpp) ----
   int DbCategory = 0;                    // 0 races, 1 vessels, 2 weapons, 3 artifacts, 4 characters, 5 misc
@@ -345,6 +356,10 @@ public:
   // Opens the vessels category at a class (the logistics screen's "dbase1"/"dbase2", the fleet
   // panel); false when the class is not unlocked.
   bool ShowVesselArticle(const std::string& shipClass);
+  // Owning a ship or a design of a class puts its vessel entry in the database: one class (false
+  // when the campaign has no such class), or every class the player owns.
+  bool UnlockVessel(const std::string& shipClass);
+  void UnlockOwnedVessels();
   // True while the picture "blueprint" holds the article's own picture (a race's portrait, a
   // vessel's schematic, a character's portrait, a misc picture); false when it has none.
   bool ArticlePicture = false;
@@ -413,6 +428,10 @@ private:
   void OpenPost(const std::string& postName, const std::string& partner, const std::string& race);
   void AddNewEntry(const std::string& shipClass);
   void RemoveOwnEntry(int index);
+  // Selling and recycling part with one ship of an entry (Count - 1; the entry goes with its
+  // last ship); a fleet never parts with its last ship.
+  static bool CanPartWithShip(const TFleet& fleet, const TShip& entry);
+  void TakeOneShip(int index);
   // The selected entry of the player's fleet stays within it (a trigger's event may take ships).
   void KeepShipSelection();
 

@@ -48,7 +48,7 @@ const char* const NumberKeys[] = {
     "VAR_CAN_BUILD",     "VAR_CAN_SCRAP"};
 // Keys of an event whose value is a name or text.
 const char* const TextKeys[] = {"IMAGE",   "FAIL_EVENT", "GIVE_DEVICE", "GIVE_VIP",     "GET_DEVICE",
-                                "GET_VIP", "ADD_STATE",  "REMOVE_STATE", "ENVOKE_DIALOG"};
+                                "GET_VIP", "ADD_STATE",  "REMOVE_STATE", "ENVOKE_DIALOG", "PAID_EVENT"};
 
 class TStoryCheck {
 public:
@@ -220,6 +220,8 @@ private:
 
     const std::string fail = Value(e, "FAIL_EVENT");
     if (!fail.empty() && !EventExists(fail)) Error(e, "FAIL_EVENT", "event \"" + fail + "\" is not in events.adf");
+    const std::string paid = Value(e, "PAID_EVENT");
+    if (!paid.empty() && !EventExists(paid)) Error(e, "PAID_EVENT", "event \"" + paid + "\" is not in events.adf");
     Device(e, "GIVE_DEVICE", Value(e, "GIVE_DEVICE"));
     Device(e, "GET_DEVICE", Value(e, "GET_DEVICE"));
     if (AdfKeyExists(Events, section, "ENVOKE_DIALOG")) Character(e, "ENVOKE_DIALOG", Value(e, "ENVOKE_DIALOG"));

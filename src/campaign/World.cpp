@@ -10,6 +10,12 @@ int TFleet::TotalShips() const {
   return total;
 }
 
+std::string TFleet::FreeEntryName() const {
+  int n = Ships.Count() + 1;
+  while (Ships.IndexOf("SHIP" + std::to_string(n)) >= 0) ++n;
+  return "SHIP" + std::to_string(n);
+}
+
 int TNameValueList::IndexOf(const std::string& name) const {
   for (int i = 0; i < Count(); ++i)
     if (SameText(Items[static_cast<size_t>(i)].first, name)) return i;

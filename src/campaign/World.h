@@ -87,6 +87,8 @@ public:
   }
   // The sum of Count over the entries ("Total ships").
   int TotalShips() const;
+  // The name of a new entry: "SHIP" + (entries + 1), counted on while another entry has it.
+  std::string FreeEntryName() const;
 };
 
 class TShipInfo {

@@ -196,6 +196,39 @@ TEST(Archive, VesselAndWeaponArticlesShowTheirValuesBelowTheText) {
   EXPECT_EQ(LitRows(surface, 70, 200, 262, 272).first, -1) << "an empty row between the text and the values";
 }
 
+// Owning a ship or a design of a class puts its vessel entry in the database, however it came
+// (a trade post, a battle, a story event): logistics' "dbase1"/"dbase2" always open it.
+TEST(Archive, OwnedShipsAndDesignsAlwaysHaveTheirVesselArticle) {
+  TCampaignRoot root;
+  auto g = root.Load();
+  TFleet& p = *g->PlayerFleet();
+  EXPECT_FALSE(g->ShowVesselArticle("Fortress")) << "a class the player has nothing of stays locked";
+  auto fortress = std::make_unique<TShip>();
+  fortress->ShipClass = "Fortress";
+  fortress->Count = 1;
+  p.Ships.Add(p.FreeEntryName(), std::move(fortress));  // as a battle's capture adds it
+  g->ShowScreen(csLogistics);
+  g->SelectedShip = p.Ships.Count() - 1;
+  ASSERT_TRUE(RouteArchiveKey(*g, "dbase2"));
+  EXPECT_EQ(g->SubScreen(), csDatabase);
+  EXPECT_EQ(g->DbCategory, 1);
+  EXPECT_EQ(g->DbSelectedName(), "Fortress");
+
+  // A blueprint bought at a post: its class is listed at once and "dbase1" opens it.
+  g->SelectedFleet = g->Fleets.IndexOf("Drifter");
+  ASSERT_TRUE(g->OpenTrade());
+  p.RU = 300;
+  g->SelectedBlueprint = 1;
+  g->BuyBlueprint();
+  ASSERT_EQ(g->Designs.IndexOf("Barge"), 1);
+  EXPECT_NE(std::find(g->DbEntries.begin(), g->DbEntries.end(), "SHIP@Barge"), g->DbEntries.end());
+  g->ShowScreen(csLogistics);
+  g->SelectedDesign = 1;
+  ASSERT_TRUE(RouteArchiveKey(*g, "dbase1"));
+  EXPECT_EQ(g->SubScreen(), csDatabase);
+  EXPECT_EQ(g->DbSelectedName(), "Barge");
+}
+
 TEST(Archive, TheListFollowsItsSelectionARowAFrame) {
   TArchiveRoot root;
   TGameMain& g = *root.Game;

@@ -239,16 +239,25 @@ TEST(Economy, ShipsBoughtAndSold) {
   EXPECT_EQ(p.Ships.At(4)->Crew, 7) << "a short spare crew all goes aboard";
   EXPECT_EQ(p.Crew, 0);
 
-  // The Cruiser entry of 3 ships (structure 40) sells whole for 40 x 1.25.
+  // The Cruiser entry of 3 ships (structure 40, crew 20 each) sells one ship at a time, each
+  // for 40 x 1.25 with its crew back to the spare crew; the entry goes with its last ship.
   p.RU = 0;
   g->SelectedShip = 0;
   EXPECT_EQ(g->SalePrice(*p.Ships.At(0)), 50);
   g->SellShip();
-  ASSERT_EQ(p.Ships.Count(), 4);
+  ASSERT_EQ(p.Ships.Count(), 5);
+  EXPECT_EQ(p.Ships.At(0)->Count, 2);
+  EXPECT_EQ(p.Ships.At(0)->Structure, 40) << "the ships left keep their structure";
   EXPECT_EQ(p.RU, 50);
   EXPECT_EQ(p.Crew, 20);
-  EXPECT_EQ(p.Ships.At(0)->ShipClass, "Scout");
   EXPECT_TRUE(HasState(*g, "CRUISER_GONE")) << "the class's LooseShip trigger fires";
+  g->SellShip();
+  EXPECT_EQ(p.Ships.At(0)->Count, 1);
+  g->SellShip();
+  ASSERT_EQ(p.Ships.Count(), 4);
+  EXPECT_EQ(p.RU, 150);
+  EXPECT_EQ(p.Crew, 60);
+  EXPECT_EQ(p.Ships.At(0)->ShipClass, "Scout");
   // The shown price is rounded half to even, exactly: 37 x 1.5 = 55.5, 35 x 1.1 = 38.5.
   TShip probe;
   probe.Structure = 37;
@@ -284,7 +293,7 @@ TEST(Economy, ShipsBoughtAndSold) {
   EXPECT_EQ(p.RU, ru + price + 1);
   EXPECT_EQ(g->SelectedShip, -1);
 
-  // The last entry cannot be sold.
+  // The last entry cannot be sold; while it stands for two ships, one of them can.
   p.RU = 90;
   g->BuyShip();
   ASSERT_EQ(p.Ships.Count(), 1);
@@ -292,6 +301,13 @@ TEST(Economy, ShipsBoughtAndSold) {
   g->SellShip();
   EXPECT_EQ(p.Ships.Count(), 1);
   EXPECT_EQ(p.RU, 0);
+  p.Ships.At(0)->Count = 2;
+  g->SellShip();
+  ASSERT_EQ(p.Ships.Count(), 1);
+  EXPECT_EQ(p.Ships.At(0)->Count, 1);
+  EXPECT_EQ(p.RU, g->SalePrice(*p.Ships.At(0)));
+  g->SellShip();
+  EXPECT_EQ(p.Ships.At(0)->Count, 1) << "the fleet's last ship stays";
 }
 
 // A blueprint adds a design at five times its price and replaces only a dearer one; manufacture
@@ -361,9 +377,22 @@ TEST(Economy, BlueprintsManufactureAndRecycling) {
   g->Recycle();
   EXPECT_EQ(g->SelectedShip, 0);
   EXPECT_EQ(p.RU, 67);
+  // The Cruiser entry left stands for 3 ships (40, 20): they are recycled one at a time, each
+  // for one ship's structure and crew, and the fleet's last ship is kept.
+  ASSERT_EQ(p.Ships.Count(), 1);
+  ASSERT_EQ(p.Ships.At(0)->Count, 3);
+  const int crew = p.Crew;
   g->Recycle();
-  EXPECT_EQ(p.Ships.Count(), 1) << "the last entry is kept";
-  EXPECT_EQ(p.RU, 67);
+  ASSERT_EQ(p.Ships.Count(), 1);
+  EXPECT_EQ(p.Ships.At(0)->Count, 2);
+  EXPECT_EQ(p.RU, 107);
+  EXPECT_EQ(p.Crew, crew + 20);
+  g->Recycle();
+  EXPECT_EQ(p.Ships.At(0)->Count, 1);
+  g->Recycle();
+  EXPECT_EQ(p.Ships.Count(), 1) << "the last ship is kept";
+  EXPECT_EQ(p.Ships.At(0)->Count, 1);
+  EXPECT_EQ(p.RU, 147);
 }
 
 // The crew and structure buttons of the player's own fleet, at their limits.

@@ -216,6 +216,34 @@ TEST(Expedition, CasualtiesFallDueOnceAndNeverTakeTheCrewBelowNone) {
   EXPECT_EQ(h->CurrentPlanet()->Resources, 100);
 }
 
+// A party called back before its casualties showed (the side menu's planet button, the close
+// button, any screen) still loses them: landing again cannot draw the resistance afresh.
+TEST(Expedition, LeavingARunningExpeditionStillCountsItsCasualties) {
+  TCampaignRoot root;
+  auto g = LoadWithFinds(root);
+  g->SelectedPlanet = 1;
+  g->Relations.Set("TFG", "10");
+  TFleet& player = *g->PlayerFleet();
+  ASSERT_TRUE(g->StartLanding());
+  g->MeetResistance(*g->CurrentPlanet(), "TFG", 0, 60);  // hostile: 3 of 5 lost
+  for (int i = 0; i < 10; ++i) g->LandingTick();
+  ASSERT_EQ(player.Crew, 8) << "not counted yet";
+  ASSERT_TRUE(RoutePlaceKey(*g, "planet1"));
+  EXPECT_EQ(g->SubScreen(), csPlanetPanel);
+  EXPECT_EQ(player.Crew, 5);
+  EXPECT_EQ(g->CurrentPlanet()->Artifact, "") << "another planet is selected now";
+  EXPECT_EQ(g->FindLocation("Home")->PlanetList.At(1)->Artifact, "Relic") << "nothing was brought up";
+
+  g->SelectedPlanet = 0;
+  ASSERT_TRUE(g->StartMining());
+  g->MeetResistance(*g->CurrentPlanet(), "TFG", 0, 60);
+  for (int i = 0; i < 10; ++i) g->MiningTick();
+  g->ShowScreen(csMap);
+  EXPECT_EQ(player.Crew, 2);
+  g->ShowScreen(csPlanetPanel);
+  EXPECT_EQ(player.Crew, 2) << "counted once";
+}
+
 TEST(Expedition, MiningBringsThePlanetsResourcesUpInTenPortionsAtEitherSpeed) {
   for (int speed : {1, 10}) {
     SCOPED_TRACE(speed);

@@ -66,6 +66,29 @@ TEST(CampaignFlight, TheStepBurnsFuelForWhatItFliesAndStrandsWithoutEnough) {
   EXPECT_TRUE(WorldConsistent(*g));
 }
 
+// Without the fuel for its first step the fleet does not leave its system (nothing would see it
+// go), and keeps its order until the fuel is there.
+TEST(CampaignFlight, AFleetWithoutFuelForItsFirstStepStaysInItsSystem) {
+  TCampaignRoot root;
+  auto g = root.Load();
+  TFleet& player = *g->PlayerFleet();
+  player.DSystem = "Far";
+  player.Fuel = 5;  // a step costs 6
+  Step(*g);
+  EXPECT_EQ(player.System, "Home");
+  EXPECT_EQ(g->FindLocation("Home")->FleetNames, std::vector<std::string>{"Vanguard"});
+  EXPECT_EQ(g->FleetLocationOf("Vanguard"), -1);
+  EXPECT_EQ(player.DSystem, "Far");
+  EXPECT_EQ(player.Fuel, 5);
+  EXPECT_TRUE(WorldConsistent(*g));
+  player.Fuel = 6;
+  Step(*g);
+  EXPECT_EQ(player.System, "");
+  EXPECT_EQ(player.X, 706);
+  EXPECT_EQ(player.Fuel, 0);
+  EXPECT_TRUE(WorldConsistent(*g));
+}
+
 TEST(CampaignFlight, APointDestinationIsReachedExactlyAndTheFleetStaysInOpenSpace) {
   TCampaignRoot root;
   auto g = root.Load();

@@ -38,6 +38,22 @@ TEST(CampaignMap, ThePointerFindsMarkersStrictlyInsideAndTheViewStaysOnTheMap) {
   EXPECT_EQ(g->MapOffsetY, 0);
 }
 
+// Only what the map shows is found under the pointer: a fleet in open space within sensor range,
+// and the player's own fleet at any range.
+TEST(CampaignMap, FleetsBeyondSensorRangeAreNotFoundUnderThePointer) {
+  TCampaignRoot root;
+  auto g = root.Load();
+  // The Drifter (800, 500) lies 141 from the player at Home, drawn at (500, 200).
+  g->SensorRange = 140;
+  EXPECT_EQ(g->LocationUnderPointer(504, 196), -1);
+  g->SensorRange = 150;
+  EXPECT_EQ(g->LocationUnderPointer(504, 196), g->FleetLocationOf("Drifter"));
+  PutInOpenSpace(*g, *g->PlayerFleet(), 600, 600);
+  g->SensorRange = 0;
+  EXPECT_EQ(g->LocationUnderPointer(300, 300), g->FleetLocationOf("Vanguard"));
+  EXPECT_EQ(g->LocationUnderPointer(504, 196), -1);
+}
+
 TEST(CampaignClock, WorldStepsComeEvery48_10And5TicksAndNeverAtSpeed0) {
   TCampaignRoot root;
   auto g = root.Load();

@@ -57,6 +57,22 @@ TEST(Outcome, AWonBattleBringsSalvageSurvivorsAndCapturesAndRemovesTheBeatenFlee
   EXPECT_TRUE(w.Reports.empty());
 }
 
+// Survivors come back under names no other entry has, also after an entry in the middle went.
+TEST(Outcome, SurvivorsComeBackUnderNamesNoOtherEntryHas) {
+  TBattleWorld w;
+  TGameMain& g = w.G();
+  w.Counts("Raider", {1, 0});
+  w.Target("Raider");
+  g.PlayerFleet()->Ships.Delete(2);  // the Lancer was sold: SHIP1, SHIP2 and SHIP4 are left
+  Fight(w, "Raider");
+  w.Outcome(1, 0, {Ship("player1ship", 1, 25, 10, "Cruiser"), Ship("player2ship", 1, 5, 1, "Scout")});
+  g.ProcessOutcome();
+  const TFleet& p = *g.PlayerFleet();
+  ASSERT_EQ(p.TotalShips(), 5);
+  for (int i = 0; i < p.Ships.Count(); ++i)
+    for (int k = i + 1; k < p.Ships.Count(); ++k) EXPECT_NE(p.Ships.NameAt(i), p.Ships.NameAt(k));
+}
+
 TEST(Outcome, ALostBattleHandsTheSurvivorsToTheEnemyWhichCanBeAttackedAgain) {
   TBattleWorld w;
   TGameMain& g = w.G();

@@ -128,6 +128,23 @@ TEST(Events, LacksRunTheFailEventAndTheRestOfTheEventStillRuns) {
   EXPECT_EQ(p.RU, before + 33);
 }
 
+// PAID_EVENT runs after the payments, only when every one of them was made.
+TEST(Events, APaidEventRunsOnlyWhenThePaymentsAreMade) {
+  TStoryRoot root;
+  auto g = root.Load();
+  TFleet& p = *g->PlayerFleet();
+  p.RU = 19;
+  p.Crew = 3;
+  g->RunEvent("HIRE");
+  EXPECT_EQ(p.RU, 19);
+  EXPECT_EQ(p.Crew, 3) << "no hands without their pay";
+  EXPECT_EQ(*g->Logs.Find("Broke"), "0");
+  p.RU = 25;
+  g->RunEvent("HIRE");
+  EXPECT_EQ(p.RU, 5);
+  EXPECT_EQ(p.Crew, 9);
+}
+
 TEST(Events, TheEventScreenShowsItsLinesAndPictureAndClosesToTheMapOrTheMenu) {
   TStoryRoot root;
   TDXImageList images;

@@ -141,8 +141,8 @@ bool RouteArchiveKey(TGameMain& game, const std::string& key) {
   for (int i = 0; i < 6; ++i)
     if (key == categories[i]) category = i;
   const bool archiveKey = category >= 0 || key == "find_a_star" || key == "database" || key == "log_next_page" ||
-                          key == "log_prior_page" || key == "logs" || key == "find_now" || key == "dbase1" ||
-                          key == "dbase2";
+                          key == "log_prior_page" || key == "logs" || key == "find_now" || key == "close_now" ||
+                          key == "dbase1" || key == "dbase2";
   if (!archiveKey) return false;
   // The rest wait while a talk, an encounter, a combat set-up or an event holds the screen.
   if (ScreenHoldsKeys(game.SubScreen())) return true;
@@ -160,6 +160,9 @@ bool RouteArchiveKey(TGameMain& game, const std::string& key) {
     else game.OpenLogs();
   } else if (key == "find_now") {
     game.FindStar();
+  } else if (key == "close_now") {
+    // Find a star's own way out: the search is dropped and the map alone shows.
+    if (game.SubScreen() == csFindAStar) game.ShowScreen(csMap);
   } else if (key == "dbase1") {
     if (const auto* design = game.SelectedDesign >= 0 && game.SelectedDesign < game.Designs.Count()
                                  ? &game.Designs.Items[static_cast<size_t>(game.SelectedDesign)]

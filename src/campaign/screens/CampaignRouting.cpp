@@ -15,13 +15,21 @@ namespace {
 
 constexpr int LeftButton = 1, RightButton = 2;
 
-// The player's fleet is sent to the location under the pointer, or else to the map point.
-void MoveOrderClick(TGameMain& game, int button, int x, int y) {
+void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y);
+
+// The player's fleet is sent to the location under the pointer, or else to the map point. The
+// side menu is not map: its buttons act as buttons (a speed button sets the speed and the order
+// stays open), and its background takes no order.
+void MoveOrderClick(TGameMain& game, TMainWindow& main, int button, int x, int y) {
   if (button == RightButton) {
     game.ShowScreen(csMap);
     return;
   }
   if (button != LeftButton) return;
+  if (!OnMapArea(x)) {
+    CampaignClick(game, main, x, y);
+    return;
+  }
   TFleet* player = game.PlayerFleet();
   const int under = game.LocationUnderPointer(x, y);
   if (player) {
@@ -91,7 +99,10 @@ bool RouteAlwaysKey(TGameMain& game, TMainWindow& main, const std::string& key) 
 // encounter menu, the combat set-up's slots, list and launch. True when the key was one of them.
 bool RouteBattleKey(TGameMain& game, TMainWindow& main, const std::string& key) {
   if (key == "attack_fleet" || key == "attack_fleet_dse") {
-    game.Attack();
+    game.Attack(true);
+  } else if (key == "close_menu" && game.SubScreen() == csCombat) {
+    // Only an attack the player chose can be called off; a forced battle keeps no way out.
+    game.CancelAttack();
   } else if (key.size() == 5 && key.compare(0, 4, "Plus") == 0 && key[4] >= '1' && key[4] <= '3') {
     game.FillSlot(key[4] - '0');
   } else if (key.size() == 6 && key.compare(0, 5, "Minus") == 0 && key[5] >= '1' && key[5] <= '3') {
@@ -108,7 +119,11 @@ bool RouteBattleKey(TGameMain& game, TMainWindow& main, const std::string& key) 
 }
 
 void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
-  const std::string key = game.Buttons ? game.Buttons->HitTestPanel(x, y, game.SubScreen()) : std::string();
+  std::string key = game.Buttons ? game.Buttons->HitTestPanel(x, y, game.SubScreen()) : std::string();
+  // Under a panel that reaches over the side menu only the panel's own buttons are there.
+  if (!key.empty() && CoveredByPanel(game.SubScreen(), x, y) && key != "close_menu" &&
+      game.Buttons->Find(key).Panel != game.SubScreen())
+    key.clear();
   if (!key.empty()) {
     game.Buttons->Find(key).Click();
     game.PlaySound("click");
@@ -116,13 +131,18 @@ void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
   // On the map alone a click on a location selects it; a click on a button acts as the button
   // (a star hidden under the side menu never takes a click meant for a button).
   if (game.SubScreen() == csMap && key.empty()) {
-    const int under = game.LocationUnderPointer(x, y);
+    const int under = OnMapArea(x) ? game.LocationUnderPointer(x, y) : -1;
     if (under >= 0) {
       // Another location's planets are not this one's: its planet selection starts afresh.
       if (under != game.SelectedLocation) game.SelectedPlanet = -1;
       game.SelectedLocation = under;
       game.SelectedFleet = -1;
     }
+    return;
+  }
+  // The system view's planets take a click as the side menu's planet buttons do.
+  if (game.SubScreen() == csSystem && key.empty()) {
+    SystemViewClick(game, x, y);
     return;
   }
   if (key.empty()) return;
@@ -136,13 +156,21 @@ void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
 
 }  // namespace
 
+bool OnMapArea(int x) { return x < SideMenuLeft; }
+
+bool CoveredByPanel(uint8_t subScreen, int x, int y) {
+  // The survey's lists (the planets and the fleets of a location) are 750 x 300 from (10, 10).
+  if (subScreen != csPlanets && subScreen != csFleets) return false;
+  return x >= 10 && x < 760 && y >= 10 && y < 310;
+}
+
 bool ScreenHoldsKeys(uint8_t subScreen) {
   return subScreen == csCommunication || subScreen == csEncounter || subScreen == csCombat || subScreen == csEvent;
 }
 
 void CampaignMouseDown(TGameMain& game, TMainWindow& main, int button, int x, int y) {
   if (game.SubScreen() == csMoveOrder) {
-    MoveOrderClick(game, button, x, y);
+    MoveOrderClick(game, main, button, x, y);
     return;
   }
   if (button == LeftButton) CampaignClick(game, main, x, y);

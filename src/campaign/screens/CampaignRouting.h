@@ -17,6 +17,12 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
 // The frame tick's edge scrolling: the pointer within 10 pixels of an edge moves the map.
 void EdgeScroll(TGameMain& game, int mouseX, int mouseY);
 
+// The side menu starts at x 646; left of it lies the map, where clicks pick places.
+constexpr int SideMenuLeft = 646;
+bool OnMapArea(int x);
+// True where a panel of that sub-screen lies over side-menu buttons (which then take no click).
+bool CoveredByPanel(uint8_t subScreen, int x, int y);
+
 // True on the screens that can be left only through their own buttons (communication,
 // encounter, combat set-up, event): the navigation keys and buttons do nothing there.
 bool ScreenHoldsKeys(uint8_t subScreen);

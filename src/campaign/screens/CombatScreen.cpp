@@ -135,6 +135,8 @@ void DrawCombatScreen(TGameMain& game, TSurface& surface) {
     SetCombatAvailability(game, ratio);
     for (const char* key : {"Plus1", "Minus1", "Plus2", "Minus2", "Plus3", "Minus3", "launch"})
       game.Buttons->Find(key).Draw();
+    // An attack the player chose can be called off; a battle forced on the fleet cannot.
+    if (game.AttackCancellable) game.Buttons->Find("close_menu").Draw();
   }
   DrawPicture(game, surface, enemy->Race + "_small", 525, 85);
 

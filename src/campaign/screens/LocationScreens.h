@@ -20,6 +20,10 @@ void DrawMining(TGameMain& game, TSurface& surface);
 // "hail_plan", "land_plan", "mine_plan"). True when the key was one of them.
 bool RoutePlaceKey(TGameMain& game, const std::string& key);
 
+// A click on the system view: a planet's picture on its orbit, its number or its row in the list
+// opens its planet panel. True when a planet was there.
+bool SystemViewClick(TGameMain& game, int x, int y);
+
 // The letter hotkeys S, P and A (the free-key rule already applied). True when used.
 bool PlaceHotkey(TGameMain& game, int key);
 

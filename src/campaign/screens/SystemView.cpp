@@ -67,6 +67,25 @@ void DrawOrbitLabel(TCanvas& c, int k, int side, const std::string& name) {
 
 }  // namespace
 
+bool SystemViewClick(TGameMain& game, int x, int y) {
+  const TLocation* loc = game.Locations.At(game.SelectedLocation);
+  if (!loc) return false;
+  for (int k = 0; k < loc->PlanetList.Count() && k < 9; ++k) {
+    // The picture on its orbit (15 x 15 with a margin), its number at the end of the leader
+    // line, and its row "n - name" in the list under the view.
+    const int px = CentreX - 70 - 20 * k, labelY = k % 2 == 0 ? 260 : 300;
+    const bool onPicture = x >= px - 10 && x <= px + 10 && y >= CentreY - 10 && y <= CentreY + 10;
+    const bool onNumber = x >= px - 30 && x <= px - 15 && y >= labelY - 6 && y <= labelY + 8;
+    const bool onRow = x >= 40 && x < 300 && y >= 420 + 12 * k && y < 432 + 12 * k;
+    if (onPicture || onNumber || onRow) {
+      game.SelectedPlanet = k;
+      game.ShowScreen(csPlanetPanel);
+      return true;
+    }
+  }
+  return false;
+}
+
 void DrawSystemView(TGameMain& game, TSurface& surface) {
   DrawPicture(game, surface, "plmenu", 10, 10);
   const TLocation* loc = game.Locations.At(game.SelectedLocation);

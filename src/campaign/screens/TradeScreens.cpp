@@ -162,6 +162,8 @@ void DrawPlayerShips(TCanvas& c, TGameMain& game, const TFleet& player, TTradeVi
     const TShip& ship = *player.Ships.At(i);
     const int y = 306 + 14 * row;
     c.TextOut(384, y, ClassName(game, ship.ShipClass));
+    // How many ships the entry stands for: a sale takes one of them at one ship's price.
+    c.TextOut(518, y, std::to_string(ship.Count));
     c.TextOut(539, y, std::to_string(ship.Structure) + "/" + std::to_string(ship.Crew));
     c.TextOut(574, y, std::to_string(game.SalePrice(ship)));
   }
