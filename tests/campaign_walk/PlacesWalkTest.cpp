@@ -37,6 +37,10 @@ TEST(PlacesWalk, HomesScreensThenALandingFindsTheCoreAndAMiningRunEmptiesAPlanet
   EXPECT_EQ(w.Sub(), csPlanets);
   w.Key('A');
   EXPECT_EQ(w.Sub(), csFleets);
+  // The fleet list lies over the side menu's planet buttons: they take no click until it closes.
+  w.Button("planet1");
+  EXPECT_EQ(w.Sub(), csFleets);
+  w.Button("close_menu");
   w.Button("planet1");
   EXPECT_EQ(w.Sub(), csPlanetPanel);
   const nlohmann::json first = (*Named(w.C()["locations"], home))["planets"][0];
