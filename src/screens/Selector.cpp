@@ -1,10 +1,12 @@
 #include "screens/Selector.h"
 
 #include <memory>
+#include <set>
 
 #include "campaign/SaveGame.h"
 #include "core/Adf.h"
 #include "core/Paths.h"
+#include "core/Text.h"
 #include "media/Canvas.h"
 #include "media/MainWindow.h"
 
@@ -39,7 +41,35 @@ void AddEmptySlots(TNamedList<TListItem>& entries) {
     item->Title = "Empty";
     item->Folder = TSaveGame::SlotSection(n) + "\\";
     item->Date = item->Time = "-";
+    item->Line = item->Title;
     entries.Insert(at, TSaveGame::SlotSection(n), std::move(item));
+  }
+}
+
+// The saves of the load and save lists, with what each row's first line says.
+void FillSaves(TNamedList<TListItem>& entries, uint8_t mode, std::string& notice) {
+  TSlotList list = TSaveGame(fmMain->SavesFolder).ListSlots();
+  notice = list.Notice;
+  std::set<std::string> campaigns;
+  for (const TSlotInfo& row : list.Slots)
+    if (row.Title != "Empty" && !row.Campaign.empty()) campaigns.insert(UpperCase(row.Campaign));
+  for (const TSlotInfo& row : list.Slots) {
+    // The autosaves are loaded, never saved into.
+    if (row.Autosave && mode == smSave) continue;
+    auto item = std::make_unique<TListItem>();
+    item->Title = row.Title;
+    item->Folder = row.Folder;
+    item->Date = row.Date;
+    item->Time = row.Time;
+    item->Campaign = row.Campaign;
+    std::string line = row.Title;
+    if (row.HasPlace) {
+      line = row.StarDate + (Trim(row.Location).empty() ? " in open space" : " at " + row.Location);
+      if (campaigns.size() > 1) line += " - " + row.Title;
+    }
+    if (row.Autosave) line = (row.Section == TSaveGame::AutosaveSection(0) ? "Autosave: " : "Older autosave: ") + line;
+    item->Line = line;
+    entries.Add(row.Section, std::move(item));
   }
 }
 
@@ -68,21 +98,18 @@ void TSelector::SetMode(uint8_t mode) {
   Selected = 0;
   ScrollOffset = 0;
   Buttons.Find("cont_but").Alpha = AlphaNormal;
+  Notice.clear();
   const std::string file = IndexFile(mode);
-  for (const std::string& section : AdfReadSections(file)) {
+  if (mode == smLoad || mode == smSave) {
+    FillSaves(Entries, mode, Notice);
+    AddEmptySlots(Entries);
+  }
+  for (const std::string& section : mode == smLoad || mode == smSave ? std::vector<std::string>{} : AdfReadSections(file)) {
     auto item = std::make_unique<TListItem>();
     switch (mode) {
       case smAddOns:
         item->Title = AdfReadString(file, section, "NAME", "");
         item->Folder = AdfReadString(file, section, "PREFIX", "");
-        break;
-      case smLoad:
-      case smSave:
-        item->Title = AdfReadString(file, section, "NAME", "Empty");
-        item->Folder = section + "\\";
-        item->Date = AdfReadString(file, section, "DATE", "-");
-        item->Time = AdfReadString(file, section, "TIME", "-");
-        item->Campaign = AdfReadString(file, section, "CNAME", "");
         break;
       default:
         item->Title = AdfReadString(file, section, "TITLE", "");
@@ -93,7 +120,6 @@ void TSelector::SetMode(uint8_t mode) {
     }
     Entries.Add(section, std::move(item));
   }
-  if (mode == smLoad || mode == smSave) AddEmptySlots(Entries);
   fmMain->DXImageListMain->LoadImage("title", ResolvePath(fmMain->GraphicsFolder + TitlePicture(mode) + ".img"),
                                      clBlack);
 }
@@ -138,7 +164,7 @@ void TSelector::Draw() {
     if (row < 0 || row > last) continue;
     const TListItem& entry = *Entries.At(i);
     const int y = 235 + height * row;
-    canvas.TextOut(305, y, entry.Title);
+    canvas.TextOut(305, y, saves && !entry.Line.empty() ? entry.Line : entry.Title);
     if (saves) {
       canvas.TextOut(305, y + height / 2, entry.Date);
       canvas.TextOut(470, y + height / 2, entry.Time);
@@ -148,6 +174,10 @@ void TSelector::Draw() {
   canvas.Pen.Width = 1;
   const int top = 235 + height * (Selected + ScrollOffset);
   canvas.Rectangle(297, top, 518, top + height + 1);
+  if (saves && !Notice.empty()) {
+    canvas.Font.Color = RGB(230, 150, 110);
+    canvas.TextOut(400 - canvas.TextWidth(Notice) / 2, 440, Notice);
+  }
   canvas.Release();
 
   Buttons.Find("scroll_up").Draw();

@@ -19,6 +19,9 @@ struct TListItem {
   std::string Folder;  // campaign folder, add-on prefix, or the save slot's folder
   std::string Date, Time;
   std::string Campaign;  // saves: the campaign the slot holds
+  // Saves: what the row's first line shows (where and when the player was, the autosave named
+  // as such, the campaign's title where the list holds saves of more than one campaign).
+  std::string Line;
 };
 
 class TSelector {
@@ -55,6 +58,8 @@ public:
   // 0 or below: the first row shows the entry at -ScrollOffset.
   int ScrollOffset = 0;
   TButtonList Buttons;
+  // Saves: what the list says about the save index ("" when all is well), shown under the list.
+  std::string Notice;
 
 private:
   // Whether continue may be pressed now.

@@ -23,6 +23,11 @@ int SteppedVolume(int volume, bool ctrl, bool alt) {
 
 void TfmMain::FormKeyDown(int key, bool shift, bool ctrl, bool alt) {
   Guarded([&] {
+    // An open question takes every key.
+    if (Question) {
+      QuestionKeyDown(key);
+      return;
+    }
     if (GameState == gsCampaign && CampaignKeyDown(key, shift, ctrl, alt)) return;
     CommonKeyDown(key, shift, ctrl, alt);
   });

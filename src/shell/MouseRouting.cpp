@@ -20,6 +20,11 @@ constexpr int LeftButton = 1;
 void TfmMain::DXDrawMouseDown(int button, int x, int y) {
   MouseMove(x, y);
   Guarded([&] {
+    // An open question takes every click.
+    if (Question) {
+      if (button == LeftButton) QuestionMouseDown(x, y);
+      return;
+    }
     // The campaign takes every button (a right click cancels a move order).
     if (GameState == gsCampaign) {
       if (Campaign) CampaignMouseDown(*Campaign, *this, button, x, y);
@@ -95,9 +100,10 @@ void TfmMain::RouteSelector(const std::string& key) {
         CampaignSubScreen = csMap;
       }
     } else if (mode == smSave) {
-      // The slot is the one selected, by its section's number; a save that failed is reported
-      // and the player stays on the selector.
-      if (Selector->SelectedEntry() && SaveToSlot(Selector->SelectedSection())) SetGameState(gsOptions, false);
+      // The slot is the one selected, by its section's number; a slot holding a save is saved
+      // over only when the player says so, and a save that failed is reported and the player
+      // stays on the selector.
+      if (Selector->SelectedEntry()) AskSaveToSlot(Selector->SelectedSection());
     }
   }
 }
@@ -171,6 +177,8 @@ void TfmMain::RouteOptions(const std::string& key) {
     // (Escape or the back button) must lead to the menu, never to the battle state without a
     // battle.
     GiveUpBattle();
+    // Nothing of the campaign is lost: leaving it autosaves.
+    AutosaveOnLeaving();
     if (OptionsReturnState == gsBattle) OptionsReturnState = gsMenu;
     SetGameState(gsMenu, false);
     StopMusic("LoopMusic");

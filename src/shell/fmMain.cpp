@@ -242,6 +242,7 @@ void TfmMain::DXTimerTimer() {
     Guarded([&] { Campaign->FrameUpdate(GhostMode); });
     UpdateMicros += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
   }
+  Guarded([&] { AutosaveStep(); });
   Guarded([&] {
     RunFade();
     if (!DXDraw->CanDraw()) return;
@@ -252,6 +253,8 @@ void TfmMain::DXTimerTimer() {
   Guarded([&] {
     if (CursorVisible) DXImageListMain->Find("cursor").Draw(DXDraw->Surface, MouseX, MouseY);
   });
+  Guarded([&] { DrawQuestion(); });
+  Guarded([&] { DrawNotice(); });
   DrawErrorLine();
   DXDraw->Flip();
 }
@@ -293,6 +296,7 @@ bool TfmMain::StartCampaign(const std::string& folder, const std::string& saveFo
   try {
     auto campaign = std::make_unique<TGameMain>(CampaignEnv(), folder, saveFolder, title);
     Campaign = std::move(campaign);
+    ++CampaignSerial;
     CampaignSubScreen = csMap;
     ApplyMusicVolume();
     return true;

@@ -53,7 +53,8 @@ public:
   void ApplySfxVolume() override;
   void ApplyMusicVolume() override;
   void ReportError(const std::string& message) override;
-  void Terminate() override { Terminated = true; }
+  // Leaving the game from a campaign autosaves it first (SavedGames.cpp).
+  void Terminate() override;
   void StartBattle(uint8_t returnState) override;
   void AbortBattle() override;
   bool BattleExists() const override;
@@ -97,9 +98,50 @@ public:
   // slot; a failure is reported and the slot keeps what it had. Each is false when it failed.
   bool LoadSavedGame(const std::string& section);
   bool SaveToSlot(const std::string& section);
+  // The selector's continue in save mode: a slot that holds a save is only saved over once the
+  // player said yes to the question; a save ends with the notice "Saved to slot N" and the
+  // options screen.
+  void AskSaveToSlot(const std::string& section);
+
+  // ---- The question and the notices (SavedGames.cpp) ----
+  // A question the game asks over the live screen, answered with its Yes or No button (or the
+  // keys Y and Enter, N and Escape); nothing else takes a click or a key while it is open.
+  struct TQuestion {
+    std::string Text;
+    std::function<void()> Yes, No;
+  };
+  std::unique_ptr<TQuestion> Question;
+  void Ask(const std::string& text, std::function<void()> yes, std::function<void()> no = nullptr);
+  // A short message shown for a few seconds ("Saved to slot 3", "Autosaved"); every one shown is
+  // kept in order.
+  void ShowNotice(const std::string& text);
+  std::string Notice;
+  int NoticeTicks = 0;
+  std::vector<std::string> Notices;
+
+  // ---- Autosave (SavedGames.cpp) ----
+  // The campaign saves itself when the player's fleet arrives at a location (at most once every
+  // AutosaveInterval ticks of campaign play), after a campaign battle's outcome is taken back,
+  // and when the player leaves the campaign for the menu or quits; never while a talk, a trade,
+  // a combat set-up, an event or an expedition is open (then as soon as it closes), and never
+  // after the game is over.
+  static constexpr long long AutosaveInterval = 4000;
+  // Run every frame tick: notices arrivals and battles and autosaves when one is due.
+  void AutosaveStep();
+  // Leaving the campaign: autosaves with the notice "Autosaved" when the campaign was played.
+  void AutosaveOnLeaving();
+  // Saves the running campaign as the newest autosave now; false (reported) when it failed.
+  bool AutosaveNow();
+  // Ticks of campaign play, autosaves made, and what the last one cost on the frame it ran in.
+  long long CampaignTicks = 0;
+  int AutosaveCount = 0;
+  double LastAutosaveMicros = 0;
+  long long LastAutosaveTick = -1;  // CampaignTicks of the last autosave, -1 for none
   // Flies the computer's ships in every battle started from here.
   TComputerPilot ComputerPilot;
 
+  // Counts the campaigns started, so the autosave tells a new one from the one before.
+  long long CampaignSerial = 0;
   // Frame ticks run so far.
   long long TickCount = 0;
   // Time spent in simulation and in drawing, summed over all ticks (microseconds).
@@ -117,6 +159,20 @@ private:
   // campaign screen.
   void DrawCampaignState();
   void DrawErrorLine();
+  // The open question and the notice, over everything else (SavedGames.cpp).
+  void DrawQuestion();
+  void DrawNotice();
+  // A click or key while a question is open goes to it.
+  void QuestionMouseDown(int x, int y);
+  void QuestionKeyDown(int key);
+  // What the autosave watches between ticks.
+  const TGameMain* WatchedCampaign = nullptr;
+  long long WatchedSerial = -1;
+  std::string WatchedSystem;
+  bool WatchedBattle = false;
+  bool AutosaveDue = false;
+  // The campaign was live since it was last autosaved on leaving.
+  bool CampaignPlayed = false;
   void PlayMusic(const std::string& name);
   void StopMusic(const std::string& name);
   TGammaRamp RampPlus(int amount) const;

@@ -2,7 +2,10 @@
 // files are the same bytes), the slot index names the slot chosen and keeps every other entry,
 // a save that fails or is cut short at any step leaves the slot loading as before, and a slot
 // that cannot be loaded is refused with the reason.
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -231,4 +234,222 @@ TEST(SaveGame, ASlotThatCannotBeLoadedIsRefusedWithTheReason) {
   fs::remove(root.Path + "saves/save2/triggers.adf");
   EXPECT_EQ(saves.LoadProblem("save2\\", "testcamp\\", data),
             "The saved game save2 cannot be loaded: its triggers.adf is missing or unreadable");
+}
+
+namespace {
+
+int SavedFuel(const TCampaignRoot& root, const std::string& folder) {
+  return AdfReadInteger(root.Path + "saves/" + folder + "/map.adf", "FLEET1", "FUEL", -1);
+}
+
+}  // namespace
+
+TEST(SaveGame, AutosavesRotateThreeDeepBesideTheSlotsAndTheListSaysWhereThePlayerWas) {
+  TCampaignRoot root;
+  auto g = root.Load();
+  TSaveGame saves(root.Path + "saves/");
+  saves.Save(*g, 1, 0);
+  const std::string index = root.Path + "saves/saves.adf";
+  const std::string slotEntry = Slurp(index);
+  for (int fuel : {11, 12, 13, 14}) {
+    g->PlayerFleet()->Fuel = fuel;
+    saves.Autosave(*g, 0);
+  }
+  EXPECT_EQ(SavedFuel(root, "autosave"), 14);
+  EXPECT_EQ(SavedFuel(root, "autosave.1"), 13);
+  EXPECT_EQ(SavedFuel(root, "autosave.2"), 12);
+  EXPECT_EQ(SavesFolderNames(root),
+            (std::vector<std::string>{"autosave", "autosave.1", "autosave.2", "save1", "saves.adf"}));
+  // The slot's entry is the very text it was; the autosave's comes after it.
+  EXPECT_EQ(Slurp(index).substr(0, slotEntry.size()), slotEntry);
+  EXPECT_EQ(AdfReadSections(index), (std::vector<std::string>{"SAVE1", "AUTOSAVE"}));
+
+  PutInOpenSpace(*g, *g->PlayerFleet(), 650, 580);
+  saves.Autosave(*g, 0);
+  const TSlotList list = saves.ListSlots();
+  EXPECT_FALSE(list.IndexDamaged);
+  ASSERT_EQ(list.Slots.size(), 4u);
+  EXPECT_EQ(list.Slots[0].Section, "AUTOSAVE");
+  EXPECT_EQ(list.Slots[1].Section, "AUTOSAVE1");
+  EXPECT_EQ(list.Slots[2].Section, "AUTOSAVE2");
+  EXPECT_EQ(list.Slots[3].Section, "SAVE1");
+  const std::string day = TSaveGame::StarDateText(g->StarDateMinutes);
+  for (const TSlotInfo& row : list.Slots) {
+    EXPECT_EQ(row.StarDate, day) << row.Section;
+    EXPECT_EQ(row.Version, TSaveGame::SaveVersion) << row.Section;
+    EXPECT_EQ(row.Title, "Test Campaign");
+    EXPECT_EQ(saves.LoadProblem(row.Folder, row.Campaign, root.Path + "data/", row.Version), "") << row.Section;
+  }
+  EXPECT_EQ(list.Slots[0].Location, "") << "the newest is in open space";
+  EXPECT_FALSE(list.Slots[3].Location.empty());
+  auto loaded = root.Load(TSaveGame::AutosaveFolder(0));
+  EXPECT_EQ(SavedWorldFiles(*loaded)[0].Text, SavedWorldFiles(*g)[0].Text);
+
+  // An entry of an older game has no place and is version 1; it still lists.
+  std::ofstream(index, std::ios::app) << "[SAVE2]\nNAME=Old\nCNAME=testcamp\\\nDATE=1\nTIME=2\n";
+  AdfFlushCache();
+  const TSlotInfo old = saves.FindSlot("SAVE2");
+  EXPECT_EQ(old.Title, "Old");
+  EXPECT_FALSE(old.HasPlace);
+  EXPECT_EQ(old.Version, 1);
+}
+
+TEST(SaveGame, ASlotKeepsItsBackupAndAFlushThatFailsIsAFailedSave) {
+  TCampaignRoot root;
+  auto g = root.Load();
+  TSaveGame saves(root.Path + "saves/");
+  g->PlayerFleet()->Fuel = 21;
+  saves.Save(*g, 2, 0);
+  EXPECT_FALSE(fs::exists(root.Path + "saves/save2.bak")) << "a slot that held nothing has no backup";
+  g->PlayerFleet()->Fuel = 22;
+  saves.Save(*g, 2, 0);
+  EXPECT_EQ(SavedFuel(root, "save2"), 22);
+  EXPECT_EQ(SavedFuel(root, "save2.bak"), 21);
+
+  g->PlayerFleet()->Fuel = 23;
+  TSaveGame failing(root.Path + "saves/");
+  failing.FailAfter = [](const std::string& step) { return step == "sync"; };
+  EXPECT_THROW(failing.Save(*g, 2, 0), EGameError);
+  EXPECT_EQ(SavedFuel(root, "save2.bak"), 22) << "the previous save stays loadable as the backup";
+  EXPECT_EQ(saves.LoadProblem("save2.bak\\", "testcamp\\", root.Path + "data/"), "");
+  g->PlayerFleet()->Fuel = 24;
+  EXPECT_THROW(failing.Autosave(*g, 0), EGameError);
+  EXPECT_EQ(SavesFolderNames(root), (std::vector<std::string>{"autosave", "save2", "save2.bak", "saves.adf"}));
+}
+
+TEST(SaveGame, DamagedSavesAreRefusedWithOneMessageNamingTheFile) {
+  TCampaignRoot root;
+  auto g = root.Load();
+  TSaveGame saves(root.Path + "saves/");
+  saves.Save(*g, 1, 0);
+  const std::string data = root.Path + "data/";
+  int slot = 1;
+  // Each damage on a fresh copy of slot 1; the message names the file and what is wrong.
+  auto damaged = [&](const std::string& file, const std::function<std::string(std::string)>& change,
+                     const std::string& campaign = "testcamp\\") {
+    ++slot;
+    const std::string folder = root.Path + "saves/save" + std::to_string(slot);
+    fs::copy(root.Path + "saves/save1", folder);
+    if (!file.empty()) {
+      const std::string text = change(Slurp(folder + "/" + file));
+      std::ofstream(folder + "/" + file, std::ios::trunc) << text;
+    }
+    AdfFlushCache();
+    return saves.LoadProblem(TSaveGame::SlotFolder(slot), campaign, data);
+  };
+  auto replace = [](const std::string& from, const std::string& to) {
+    return [from, to](std::string text) {
+      const size_t at = text.find(from);
+      EXPECT_NE(at, std::string::npos) << from;
+      return at == std::string::npos ? text : text.replace(at, from.size(), to);
+    };
+  };
+  EXPECT_NE(damaged("triggers.adf", [](std::string t) { return t.substr(0, t.size() * 2 / 3); })
+                .find("its triggers.adf is cut short"),
+            std::string::npos);
+  // Cut between two sections, the lines left are whole: the slot's record tells.
+  EXPECT_NE(damaged("triggers.adf", [](std::string t) { return t.substr(0, t.rfind("\n[") + 1); })
+                .find("its triggers.adf is cut short (it was written with"),
+            std::string::npos);
+  EXPECT_NE(damaged("", nullptr, "add-ons\\").find("\"add-ons\\\" is not a campaign"), std::string::npos);
+  EXPECT_NE(damaged("map.adf", replace("TOTAL_LOCATIONS=", "TOTAL_LOCATIONS=2147483647\nX="))
+                .find("its map.adf has TOTAL_LOCATIONS=2147483647"),
+            std::string::npos);
+  EXPECT_NE(damaged("map.adf", replace("[FLEET1]\nNAME=Vanguard\nX=", "[FLEET1]\nNAME=Vanguard\nX=2147483647\nOLDX="))
+                .find("its map.adf has X=2147483647 in [FLEET1]"),
+            std::string::npos);
+  EXPECT_NE(damaged("map.adf", replace("TOTAL_SHIPS=2", "TOTAL_SHIPS=5")).find("(TOTAL_SHIPS) but holds 2"),
+            std::string::npos);
+  EXPECT_NE(damaged("map.adf", replace("SYSTEM=Home", "SYSTEM=Nowhere")).find("\"Nowhere\", which is not on its map"),
+            std::string::npos);
+  EXPECT_EQ(damaged("save.adf", replace("VERSION=2", "VERSION=3")), "This save was made by a newer version of Starwake");
+  EXPECT_EQ(saves.LoadProblem("save1\\", "testcamp\\", data, 3), "This save was made by a newer version of Starwake");
+  EXPECT_EQ(saves.LoadProblem("save1\\", "testcamp\\", data), "") << "the slot the copies came from is whole";
+}
+
+TEST(SaveGame, IndexLeftoversGoAndADamagedIndexIsRebuiltFromTheSlotFolders) {
+  TCampaignRoot root;
+  auto g = root.Load();
+  TSaveGame saves(root.Path + "saves/");
+  saves.Save(*g, 1, 0);
+  saves.Save(*g, 3, 0);
+  saves.Autosave(*g, 0);
+  // The temporary index of a writer that was killed (its process is gone), and one of a game
+  // that is still running.
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  ASSERT_GT(gone, 0);
+  waitpid(gone, nullptr, 0);
+  const std::string dead = root.Path + "saves/saves.adf.tmp" + std::to_string(gone);
+  const std::string alive = root.Path + "saves/saves.adf.tmp1";  // the first process never ends
+  std::ofstream(dead) << "[SAVE1]\nNA";
+  std::ofstream(alive) << "[SAVE1]\nNA";
+  EXPECT_FALSE(saves.ListSlots().IndexDamaged);
+  EXPECT_FALSE(fs::exists(dead));
+  EXPECT_TRUE(fs::exists(alive));
+  fs::remove(alive);
+
+  const std::string index = root.Path + "saves/saves.adf";
+  for (const std::string& garbled : {std::string(""), std::string("\x01\x7f\x02garbage\n[SAVE1\nNAME")}) {
+    std::ofstream(index, std::ios::trunc) << garbled;
+    AdfFlushCache();
+    const TSlotList list = saves.ListSlots();
+    EXPECT_TRUE(list.IndexDamaged);
+    EXPECT_TRUE(list.Rebuilt);
+    EXPECT_EQ(list.Notice, "The save index saves.adf is damaged; the list was rebuilt from the slot folders");
+    std::vector<std::string> sections;
+    for (const auto& row : list.Slots) sections.push_back(row.Section);
+    EXPECT_EQ(sections, (std::vector<std::string>{"AUTOSAVE", "SAVE1", "SAVE3"}));
+  }
+  // A save mends the index from the folders, keeping the damaged one beside it.
+  saves.Save(*g, 2, 0);
+  AdfFlushCache();
+  EXPECT_EQ(AdfReadSections(index), (std::vector<std::string>{"AUTOSAVE", "SAVE1", "SAVE3", "SAVE2"}));
+  EXPECT_TRUE(fs::exists(index + ".damaged"));
+  EXPECT_EQ(saves.ListSlots().Notice, "");
+  for (const char* folder : {"save1", "save3", "autosave"}) EXPECT_TRUE(fs::exists(root.Path + "saves/" + folder + "/map.adf"));
+}
+
+// A save or an autosave killed at any moment: the slot, and the autosave before, stay loadable.
+TEST(SaveGame, AKillAtAnyMomentOfASaveLeavesThePreviousOneLoadable) {
+  TCampaignRoot root;
+  auto g = root.Load();
+  TSaveGame saves(root.Path + "saves/");
+  g->PlayerFleet()->Fuel = 1;
+  saves.Save(*g, 1, 0);
+  saves.Autosave(*g, 0);
+  const std::string data = root.Path + "data/";
+  for (int round = 0; round < 24; ++round) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      TSaveGame writer(root.Path + "saves/");
+      g->PlayerFleet()->Fuel = 2 + round;
+      try {
+        for (int i = 0; i < 50; ++i) {
+          if (round % 2 == 0) writer.Autosave(*g, 0);
+          else writer.Save(*g, 1, 0);
+        }
+      } catch (...) {
+      }
+      _exit(0);
+    }
+    ::usleep(static_cast<useconds_t>(200 + 700 * round));
+    ::kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    AdfFlushCache();
+    const TSlotList list = saves.ListSlots();
+    EXPECT_FALSE(list.IndexDamaged) << "round " << round;
+    for (const char* section : {"AUTOSAVE", "SAVE1"}) {
+      const TSlotInfo row = saves.FindSlot(section);
+      ASSERT_EQ(row.Section, section) << "round " << round;
+      EXPECT_EQ(saves.LoadProblem(row.Folder, row.Campaign, data, row.Version), "") << section << " round " << round;
+      const int fuel = SavedFuel(root, std::string(row.Folder).substr(0, row.Folder.size() - 1));
+      EXPECT_TRUE(fuel >= 1 && fuel <= 2 + round) << section << " round " << round << " fuel " << fuel;
+    }
+    for (const auto& name : SavesFolderNames(root))
+      EXPECT_TRUE(name == "saves.adf" || name == "save1" || name == "save1.bak" || name == "autosave" ||
+                  name == "autosave.1" || name == "autosave.2")
+          << name << " left behind in round " << round;
+  }
 }

@@ -76,11 +76,19 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       o.BattleFile = v;
     } else if (a == "--campaign") {
       o.Campaign = true;
-    } else if (a == "--load") {
+    } else if (a == "--load" || a == "--check-save") {
       if (!(v = need(i))) return false;
-      auto n = ParseInteger(v);
-      if (!n || *n < 1 || *n > 999999) return error = "--load takes a slot number from 1", false;
-      o.Load = static_cast<int>(*n);
+      std::string section;
+      if (SameText(v, "autosave")) {
+        section = TSaveGame::AutosaveSection(0);
+      } else {
+        auto n = ParseInteger(v);
+        if (!n || *n < 1 || *n > 999999) return error = a + " takes a slot number from 1 or autosave", false;
+        section = TSaveGame::SlotSection(static_cast<int>(*n));
+        if (a == "--load") o.Load = static_cast<int>(*n);
+      }
+      if (a == "--load") o.LoadSection = section;
+      else o.CheckSave = section;
     } else if (a == "--check-data") {
       o.CheckData = true;
     } else if (a == "--duel") {
@@ -135,6 +143,17 @@ int RunHeadless(const TRunOptions& o) {
     for (const auto& line : problems) std::cout << line << "\n";
     std::cout.flush();
     return problems.empty() ? 0 : 1;
+  }
+  if (!o.CheckSave.empty()) {
+    // A saved game checked as loading it would check it, nothing run.
+    TSaveGame saves(root + "saves/");
+    const TSlotInfo row = saves.FindSlot(o.CheckSave);
+    const std::string problem = row.Section.empty()
+                                    ? "The saved game " + o.CheckSave + " cannot be loaded: the slot is empty"
+                                    : saves.LoadProblem(row.Folder, row.Campaign, root + "data/", row.Version);
+    if (!problem.empty()) std::cout << problem << "\n";
+    std::cout.flush();
+    return problem.empty() ? 0 : 1;
   }
   if (o.Matrix || !o.Duel.empty()) {
     const int code = RunDuels(o, root);
@@ -199,9 +218,9 @@ int RunHeadless(const TRunOptions& o) {
       // The pointer rests in the middle of the map, away from the edges that scroll it.
       main.MouseMove(400, 300);
     }
-    if (o.Load > 0) {
+    if (!o.LoadSection.empty()) {
       // The saved game of that slot, loaded as the selector's continue loads it.
-      if (main.LoadSavedGame(TSaveGame::SlotSection(o.Load))) main.SetGameState(gsCampaign, true);
+      if (main.LoadSavedGame(o.LoadSection)) main.SetGameState(gsCampaign, true);
       main.MouseMove(400, 300);
     }
     std::vector<double> tickUs;
@@ -326,10 +345,13 @@ int RunHeadless(const TRunOptions& o) {
         mx = std::max(mx, v);
       }
       double mean = tickUs.empty() ? 0 : sum / tickUs.size();
-      std::printf("bench: ticks=%zu mean_us=%.1f p50_us=%.1f p99_us=%.1f max_us=%.1f update_us=%.1f draw_us=%.1f\n",
+      std::printf("bench: ticks=%zu mean_us=%.1f p50_us=%.1f p99_us=%.1f max_us=%.1f update_us=%.1f draw_us=%.1f",
                   tickUs.size(), mean, Percentile(tickUs, 0.5), Percentile(tickUs, 0.99), mx,
                   main.TickCount ? main.UpdateMicros / main.TickCount : 0.0,
                   main.TickCount ? main.DrawMicros / main.TickCount : 0.0);
+      // The cost of the last autosave, on the frame it ran in, when the run made one.
+      if (main.AutosaveCount > 0) std::printf(" autosaves=%d autosave_us=%.1f", main.AutosaveCount, main.LastAutosaveMicros);
+      std::printf("\n");
     }
     if (!o.StateJson.empty()) writeState(o.StateJson);
   }

@@ -30,6 +30,11 @@ struct TRunOptions {
   bool Campaign = false;
   // Start live in the saved game of slot N (1 or more), as the selector's continue loads it.
   int Load = 0;
+  // The section of the saved game --load names: "SAVE3" for --load 3, "AUTOSAVE" for --load autosave.
+  std::string LoadSection;
+  // Check a saved game (--check-save N or autosave) without running the game: one line per
+  // problem, exit 1 when there is one.
+  std::string CheckSave;
   // The balance tool: computer-flown duels between two classes, or every pair of classes.
   std::vector<std::string> Duel;  // the two classes of --duel
   bool Matrix = false;

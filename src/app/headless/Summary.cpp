@@ -1,6 +1,7 @@
 #include "app/headless/Summary.h"
 
 #include "app/headless/CampaignSummary.h"
+#include "campaign/SaveGame.h"
 #include "media/Controls.h"
 #include "media/headless/HeadlessAudio.h"
 #include "shell/fmMain.h"
@@ -63,6 +64,35 @@ nlohmann::json BattleSummary(const TMelee& b) {
   return j;
 }
 
+// One row per saved game the load list offers: its slot number (or "autosave", "autosave.1",
+// "autosave.2"), title, star date, location, save version, and whether loading it is refused.
+nlohmann::json SavesSummary(const TfmMain& m) {
+  TSaveGame saves(m.SavesFolder);
+  nlohmann::json rows = nlohmann::json::array();
+  for (const TSlotInfo& row : saves.ListSlots().Slots) {
+    nlohmann::json r;
+    const int slot = TSaveGame::SlotNumber(row.Section);
+    const int autosave = TSaveGame::AutosaveNumber(row.Section);
+    if (slot > 0) r["slot"] = slot;
+    else if (autosave == 0) r["slot"] = "autosave";
+    else if (autosave > 0) r["slot"] = "autosave." + std::to_string(autosave);
+    else r["slot"] = row.Section;
+    r["title"] = row.Title;
+    r["campaign"] = row.Campaign;
+    r["star_date"] = row.HasPlace ? nlohmann::json(row.StarDate) : nlohmann::json(nullptr);
+    r["location"] = row.HasPlace ? nlohmann::json(row.Location.empty() ? "open space" : row.Location) : nlohmann::json(nullptr);
+    r["date"] = row.Date;
+    r["time"] = row.Time;
+    r["version"] = row.Version;
+    r["listed"] = row.Listed;
+    const std::string problem = saves.LoadProblem(row.Folder, row.Campaign, m.DataFolder, row.Version);
+    r["damaged"] = !problem.empty();
+    r["problem"] = problem;
+    rows.push_back(r);
+  }
+  return rows;
+}
+
 nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   nlohmann::json j;
   j["tick"] = m.TickCount;
@@ -117,6 +147,12 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
     for (int i = 0; i < s.Entries.Count(); ++i) titles.push_back(s.Entries.At(i)->Title);
     j["selector"] = {{"mode", s.Mode}, {"selected", s.Selected}, {"scroll_offset", s.ScrollOffset}, {"entries", titles}};
   }
+  j["saves"] = SavesSummary(m);
+  j["saves_notice"] = TSaveGame(m.SavesFolder).ListSlots().Notice;
+  j["dialog"] = m.Question ? nlohmann::json{{"text", m.Question->Text}, {"buttons", {"Yes", "No"}}} : nlohmann::json(nullptr);
+  j["notice"] = m.NoticeTicks > 0 ? nlohmann::json(m.Notice) : nlohmann::json(nullptr);
+  j["notices"] = m.Notices;
+  j["autosave"] = {{"count", m.AutosaveCount}, {"last_us", m.LastAutosaveMicros}, {"campaign_ticks", m.CampaignTicks}};
   j["battle"] = m.Battle ? BattleSummary(*m.Battle) : nlohmann::json(nullptr);
   j["campaign"] = m.Campaign ? CampaignSummary(m, *m.Campaign) : nlohmann::json(nullptr);
   return j;
