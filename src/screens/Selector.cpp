@@ -58,7 +58,7 @@ void FillSaves(TNamedList<TListItem>& entries, uint8_t mode, std::string& notice
     if (row.Autosave && mode == smSave) continue;
     auto item = std::make_unique<TListItem>();
     item->Title = row.Title;
-    item->Folder = row.Folder;
+    item->Folder = row.Section + "\\";
     item->Date = row.Date;
     item->Time = row.Time;
     item->Campaign = row.Campaign;

@@ -109,8 +109,8 @@ void TfmMain::AskSaveToSlot(const std::string& section) {
     save();
     return;
   }
-  const std::string what = row.Section.empty() ? "slot " + std::to_string(slot) : "the save of " + WhereAndWhen(row);
-  Ask("Overwrite " + what + "?", save);
+  const std::string when = row.Section.empty() ? "-" : WhereAndWhen(row);
+  Ask("Overwrite " + (when == "-" ? "the save in slot " + std::to_string(slot) : "the save of " + when) + "?", save);
 }
 
 // ---- The question and the notices ----

@@ -21,11 +21,13 @@ const std::string SaveThenLoad =
     "90 key 27\n"            // the options
     "110 click 414 312\n"    // "op3": the selector in save mode
     "132 click 400 405\n"    // "scroll_down" to the second slot
-    "135 click 490 422\n"    // "cont_but": saved, back to the options
+    "135 click 490 422\n"    // "cont_but": saved, back to the options (or the question first)
+    "140 click 340 325\n"    // "Yes", when the second slot already held this save
     "160 click 414 501\n"    // "op10": the main menu
-    "185 click 431 358\n"    // "men_load"
+    "185 click 431 358\n"    // "men_load": the autosave made on leaving first, then the slots
     "210 click 400 405\n"    // "scroll_down"
-    "215 click 490 422\n";   // "cont_but": the saved game is live again
+    "214 click 400 405\n"    // "scroll_down"
+    "218 click 490 422\n";   // "cont_but": the saved game is live again
 
 }  // namespace
 
@@ -51,6 +53,13 @@ TEST(SaveWalk, TheTutorialSavedFromTheOptionsLoadsBackFromTheMenuAsTheSameWorld)
   EXPECT_EQ(after["selected"]["fleet"], after["player"]["name"]);
   const auto a = CampaignWorld(before), b = CampaignWorld(after);
   EXPECT_EQ(a, b) << nlohmann::json::diff(a, b).dump(1);
+  // "Quit to Menu" autosaved the campaign it left, and the load list offers it first.
+  EXPECT_NE(std::find(loaded["notices"].begin(), loaded["notices"].end(), "Autosaved"), loaded["notices"].end());
+  ASSERT_EQ(loaded["saves"].size(), 2u) << loaded["saves"].dump();
+  EXPECT_EQ(loaded["saves"][0]["slot"], "autosave");
+  EXPECT_EQ(loaded["saves"][1]["slot"], 2);
+  EXPECT_EQ(loaded["saves"][0]["star_date"], loaded["saves"][1]["star_date"]);
+  EXPECT_EQ(loaded["saves"][0]["damaged"], false);
 
   // The runner's --load starts in the same slot the same way.
   const auto direct = game.Run("", 1, "--load 2");

@@ -269,15 +269,25 @@ public:
   // ---- saving ----
   // Saves into the slot from the options and loads it straight back; the world after the
   // load, and the one before the save.
+  // "scroll_down" until the selector's selection is on the slot.
+  void ScrollToSlot(int slot) {
+    for (int i = 0; i < 20; ++i) {
+      const auto& sel = S()["selector"];
+      const size_t at = sel["selected"].get<size_t>();
+      if (at < sel["sections"].size() && sel["sections"][at] == "SAVE" + std::to_string(slot)) return;
+      Click(400, 405, 3);
+    }
+  }
   std::pair<nlohmann::json, nlohmann::json> SaveAndLoad(int slot) {
     Answer();
     const nlohmann::json before = CampaignWorld(C());
     Key(27, "", 20);           // the options
     Click(414, 312, 20);       // "op3": the selector in save mode
-    for (int i = 1; i < slot; ++i) Click(400, 405, 3);  // "scroll_down" to the slot
+    ScrollToSlot(slot);
     Click(490, 422, 20);       // "cont_but": saved, the options again
-    Click(414, 285, 20);       // "op2": the selector in load mode
-    for (int i = 1; i < slot; ++i) Click(400, 405, 3);
+    if (S()["dialog"].is_object()) Click(340, 325, 20);  // "Yes": the slot held a save
+    Click(414, 285, 20);       // "op2": the selector in load mode (the autosaves first)
+    ScrollToSlot(slot);
     Click(490, 422, 30);       // "cont_but": the saved game is live
     return {before, C().is_object() ? CampaignWorld(C()) : nlohmann::json()};
   }

@@ -46,9 +46,24 @@ TEST_F(SaveSlots, SavesIntoTheSelectedSlotAndLoadsItBackRefusingWhatCannotBeDone
   EXPECT_EQ(Main->Selector->Entries.Count(), 10) << "ten slots, the missing ones empty";
   Select("SAVE4");
   EXPECT_EQ(Main->Selector->Selected, 2) << "the list offers the empty slots 2 and 3 before slot 4";
+  // Slot 4 holds a save: the game asks first, and "No" leaves it as it was.
+  const std::string before = TFrontEndRoot::ReadFile(Index());
   ClickButton(Main->Selector->Buttons, "cont_but");
   Settle();
+  ASSERT_TRUE(Main->Question);
+  EXPECT_EQ(Main->Question->Text, "Overwrite the save in slot 4?") << "an old entry says neither where nor when";
+  Main->DXDrawMouseDown(1, 460, 325);  // "No"
+  Settle();
+  EXPECT_FALSE(Main->Question);
+  EXPECT_EQ(Main->GameState, gsSelector);
+  EXPECT_EQ(TFrontEndRoot::ReadFile(Index()), before);
+  EXPECT_FALSE(std::filesystem::exists(Game.Root + "saves/save4"));
+  ClickButton(Main->Selector->Buttons, "cont_but");
+  Settle();
+  Main->DXDrawMouseDown(1, 340, 325);  // "Yes"
+  Settle();
   EXPECT_EQ(Main->GameState, gsOptions) << ErrorText();
+  EXPECT_EQ(Main->Notices, std::vector<std::string>{"Saved to slot 4"});
   EXPECT_EQ(AdfReadString(Index(), "SAVE4", "NAME", ""), "Starwake : Tutorial");
   EXPECT_EQ(AdfReadString(Index(), "SAVE1", "NAME", ""), "Lost");
   EXPECT_FALSE(AdfSectionExists(Index(), "SAVE3"));

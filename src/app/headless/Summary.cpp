@@ -144,8 +144,15 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   if (m.Selector) {
     const TSelector& s = *m.Selector;
     nlohmann::json titles = nlohmann::json::array();
-    for (int i = 0; i < s.Entries.Count(); ++i) titles.push_back(s.Entries.At(i)->Title);
-    j["selector"] = {{"mode", s.Mode}, {"selected", s.Selected}, {"scroll_offset", s.ScrollOffset}, {"entries", titles}};
+    nlohmann::json sections = nlohmann::json::array(), lines = nlohmann::json::array();
+    for (int i = 0; i < s.Entries.Count(); ++i) {
+      titles.push_back(s.Entries.At(i)->Title);
+      sections.push_back(s.Entries.NameAt(i));
+      lines.push_back(s.Entries.At(i)->Line);
+    }
+    j["selector"] = {{"mode", s.Mode},         {"selected", s.Selected}, {"scroll_offset", s.ScrollOffset},
+                     {"entries", titles},      {"sections", sections},   {"lines", lines},
+                     {"notice", s.Notice}};
   }
   j["saves"] = SavesSummary(m);
   j["saves_notice"] = TSaveGame(m.SavesFolder).ListSlots().Notice;
