@@ -206,7 +206,7 @@ TEST(Archive, OwnedShipsAndDesignsAlwaysHaveTheirVesselArticle) {
   auto fortress = std::make_unique<TShip>();
   fortress->ShipClass = "Fortress";
   fortress->Count = 1;
-  p.Ships.Add(p.FreeEntryName(), std::move(fortress));  // as a battle's capture adds it
+  p.Ships.Add("SHIP9", std::move(fortress));  // as a battle's capture adds it
   g->ShowScreen(csLogistics);
   g->SelectedShip = p.Ships.Count() - 1;
   ASSERT_TRUE(RouteArchiveKey(*g, "dbase2"));
