@@ -19,6 +19,29 @@ namespace sw {
 namespace {
 // The status bars run from x = 100 (left panel) or x = 700 (right panel) toward the middle.
 constexpr int MaxBarLength = 290;
+
+// The pilots' tags: the lit ones dark text on a bright ground, the unlit ones light grey text on
+// dark grey, both well readable.
+constexpr TColor TagLitLock = 0x40E040, TagLitAuto = 0x3CBEFF, TagUnlit = 0x383838, TagUnlitText = 0xB4B4B4;
+constexpr TColor AutopilotColor = 0x3CC8FF;
+
+// "AUTOPILOT" in large letters under a pilot's status panel while the computer flies that
+// pilot's ship, so nobody wonders why the ship does not answer the keys.
+void DrawAutopilotLabel(TSurface& surface, const TGameObject* ship, bool left) {
+  if (!ship || !ship->AIDriven || ship->Removed || ship->Structure <= 0) return;
+  TCanvas c(surface);
+  c.Font.Size = 14;
+  c.Font.Bold = true;
+  const std::string text = "AUTOPILOT";
+  const int w = c.TextWidth(text);
+  const int x = left ? 4 : 796 - w;
+  c.Brush.Style = TBrushStyle::bsSolid;
+  c.Brush.Color = clBlack;
+  c.FillRect({x - 3, 88, x + w + 3, 88 + c.TextHeight(text)});
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Color = AutopilotColor;
+  c.TextOut(x, 88, text);
+}
 }  // namespace
 
 void TMelee::DrawPicture(const std::string& name, int x, int y) {
@@ -73,6 +96,8 @@ void TMelee::DrawBattle() {
   }
   DrawStatusPanel(FocusShip, true);
   DrawStatusPanel(Opponent, false);
+  DrawAutopilotLabel(s, Objects.Find("player1ship"), true);
+  DrawAutopilotLabel(s, Objects.Find("player2ship"), false);
   LastDrawMicros = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 
@@ -159,13 +184,14 @@ void TMelee::DrawStatusPanel(TGameObject* ship, bool left) {
 
   const bool lock = left ? Lock1 : Lock2;
   c.Font.Bold = true;
-  c.Font.Color = clBlack;
   c.Brush.Style = TBrushStyle::bsSolid;
   const std::string lockText = " Lock ", autoText = " Auto ";
-  c.Brush.Color = lock ? 0x094600 : 0x021100;
+  c.Brush.Color = lock ? TagLitLock : TagUnlit;
+  c.Font.Color = lock ? clBlack : TagUnlitText;
   if (left) c.TextOut(47, 65, lockText);
   else rightAligned(753, 65, lockText);
-  c.Brush.Color = ship->AIDriven ? 0x02005B : 0x010022;
+  c.Brush.Color = ship->AIDriven ? TagLitAuto : TagUnlit;
+  c.Font.Color = ship->AIDriven ? clBlack : TagUnlitText;
   if (left) c.TextOut(82, 65, autoText);
   else rightAligned(751 - c.TextWidth(lockText), 65, autoText);
 
@@ -265,9 +291,10 @@ void TMelee::DrawRosterIcon(const TGameObject& ship, int x, int y) {
   c.Brush.Style = TBrushStyle::bsClear;
   c.Font.Size = 7;
   c.Font.Bold = true;
-  c.Font.Color = 0x6C0009;
+  // Hull in light red, crew in light green: readable on the dark result screen.
+  c.Font.Color = RGB(255, 120, 120);
   c.TextOut(x + 25, y - 10, std::to_string(ship.Structure < 0 ? 0 : Round(ship.Structure)));
-  c.Font.Color = 0x094600;
+  c.Font.Color = RGB(120, 230, 120);
   c.TextOut(x + 25, y, std::to_string(ship.Crew < 0 ? 0 : Round(ship.Crew)));
   c.Release();
   if (ship.Removed) DrawCrossMarker(s, x, y, false, ship.Side, 1, 40);

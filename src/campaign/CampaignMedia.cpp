@@ -141,7 +141,7 @@ void TGameMain::CreateButtons() {
   small("log_next_page", 483, 275, csLogs);
 
   // The clock starts at speed 1, so its button starts dimmed.
-  b.Find("speed1").Alpha = AlphaDimmed;
+  b.Find("speed1").SetAvailable(false, "The clock already runs at this speed");
 }
 
 void TGameMain::SetSpeed(int speed) {
@@ -153,7 +153,8 @@ void TGameMain::SetSpeed(int speed) {
   if (!known) return;
   for (int i = 0; i < 4; ++i) {
     TButton& button = Buttons->Find("speed" + std::to_string(i));
-    button.Alpha = speeds[i] == speed ? AlphaDimmed : AlphaNormal;
+    button.SetAvailable(speeds[i] != speed, speed == 0 ? "The clock is already stopped"
+                                                       : "The clock already runs at this speed");
   }
 }
 

@@ -35,6 +35,7 @@ int PickOne(const std::vector<int>& candidates) {
 }  // namespace
 
 void TGameMain::FrameUpdate(bool ghostMode) {
+  StepNotices();
   // The story watches the world on every frame, also while the clock is stopped.
   CheckTriggers();
   StarDateMinutes += static_cast<long long>(MinutesPerSpeedUnit) * Speed;

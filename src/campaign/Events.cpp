@@ -12,6 +12,7 @@
 
 #include "campaign/EventScript.h"
 #include "campaign/GameMain.h"
+#include "campaign/Notices.h"
 #include "campaign/SafeNames.h"
 #include "campaign/TradeLines.h"
 #include "campaign/WorldFiles.h"
@@ -606,9 +607,18 @@ void TGameMain::RunEvent(const std::string& name) {
                                   " deep; this one is not run");
     return;
   }
-  TDepthGuard guard(EventDepth);
-  EventText.clear();
-  TEventRun(*this, file, name).Run();
+  // The outermost event tells the player what it changed, once, when all it started is done.
+  const bool outermost = EventDepth == 0;
+  const TStoryTally before = outermost ? TallyOf(*this) : TStoryTally();
+  {
+    TDepthGuard guard(EventDepth);
+    EventText.clear();
+    TEventRun(*this, file, name).Run();
+  }
+  if (outermost) {
+    const std::string notice = StoryNotice(*this, before, TallyOf(*this));
+    if (!notice.empty()) ShowNotice(notice);
+  }
 }
 
 bool TGameMain::CloseEventScreen() {

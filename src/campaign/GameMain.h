@@ -398,6 +398,26 @@ public:
   // and nothing changes, when there is none.
   bool FindStar();
 
+  // ---- What the player is told (Notices.cpp) ----
+  // A notice shows on the map for a few seconds: a mission-log entry finished, what a story event
+  // gave or took, a course set while the clock is stopped; it counts down in frames while the
+  // map shows. A reason says in one line why the click just made could not act ("Out of
+  // hailing range"); it counts down on every screen. A new one replaces the one shown.
+  std::string Notice, Reason;
+  int NoticeFrames = 0, ReasonFrames = 0;
+  static constexpr int NoticeLength = 130;  // about four seconds at 30 ms a frame
+  void ShowNotice(const std::string& text);
+  void ShowReason(const std::string& text);
+  // One frame of the countdowns.
+  void StepNotices();
+  // What is shown now, or empty. While the clock is stopped with a course set, the map says
+  // "Course set: start the clock" when it has no other notice.
+  std::string NoticeShown() const;
+  std::string ReasonShown() const { return ReasonFrames > 0 ? Reason : std::string(); }
+  // The current orders: "Orders: " and the newest mission-log entry not yet finished; empty
+  // when the log holds none.
+  std::string CurrentOrders() const;
+
   // ---- Sub-screens ----
   uint8_t SubScreen() const { return Env.SubScreen ? *Env.SubScreen : OwnSubScreen; }
   void ShowScreen(uint8_t subScreen);

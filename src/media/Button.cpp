@@ -62,6 +62,10 @@ std::string TButtonList::HitTestPanel(int x, int y, int subScreen) const {
   return FirstHit(x, y, [&](const TButton& b) { return b.Alpha > AlphaDimmed && (b.Panel == 0 || b.Panel == subScreen); });
 }
 
+std::string TButtonList::HitTestDimmed(int x, int y, int subScreen) const {
+  return FirstHit(x, y, [&](const TButton& b) { return !b.Available() && (b.Panel == 0 || b.Panel == subScreen); });
+}
+
 void TButtonList::DrawAll() {
   for (int i = 0; i < Buttons.Count(); ++i) Buttons.At(i)->Draw();
 }

@@ -4,6 +4,7 @@
 // until the flash is over.
 #include <string>
 
+#include "core/Colors.h"
 #include "core/NamedList.h"
 #include "media/ImageList.h"
 #include "media/Surface.h"
@@ -12,6 +13,8 @@ namespace sw {
 
 constexpr int AlphaNormal = 255;
 constexpr int AlphaDimmed = 100;
+// The caption of a dimmed button: grey, still readable on the light button faces.
+constexpr TColor DimmedLabelColor = 0x6E6E6E;
 
 class TButton {
 public:
@@ -26,6 +29,17 @@ public:
   int FlashCountdown = 0;  // frames of the click flash still to show; 0 = idle
   int FlashLength;         // with length L the button shows dimmed for L - 1 frames
   int Panel;               // campaign sub-screen the button answers in; 0 = every one
+  // Why the button is dimmed, in one line the screen shows when the dimmed button is clicked
+  // ("Out of hailing range"); empty while it is available.
+  std::string Reason;
+
+  // Available: drawn in full and clicked as usual. Not available: drawn dimmed, and a click on
+  // it shows the reason instead of acting.
+  void SetAvailable(bool available, const std::string& reason = std::string()) {
+    Alpha = available ? AlphaNormal : AlphaDimmed;
+    Reason = available ? std::string() : reason;
+  }
+  bool Available() const { return Alpha > AlphaDimmed; }
 
   // Starts the click flash.
   void Click() { FlashCountdown = FlashLength; }
@@ -61,6 +75,9 @@ public:
   // The same as HitTestAvailable, also skipping buttons of another campaign panel than the
   // current sub-screen (panel 0 answers everywhere).
   std::string HitTestPanel(int x, int y, int subScreen) const;
+  // The dimmed button of the current sub-screen (or of every one) under the point, not
+  // flashing; "" when none. Its Reason says why it cannot act.
+  std::string HitTestDimmed(int x, int y, int subScreen) const;
 
   // Draws every button in list order.
   void DrawAll();

@@ -19,7 +19,7 @@ struct TCreditLine {
 };
 
 const TCreditLine CreditLines[] = {
-    {230, true, "Programing, graphics and original story"},
+    {230, true, "Programming, graphics and original story"},
     {245, true, TSplash::Author},
     {280, false, "Special thanks for play testing to"},
     {290, false, "the computer pilots of the Terran Free Guard, who flew every balance battle"},

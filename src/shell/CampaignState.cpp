@@ -47,6 +47,7 @@ void TfmMain::DrawCampaignState() {
     case csTrade: DrawTradeScreen(game, surface); break;
     default: break;
   }
+  DrawMapOverlays(game, surface, GhostMode);
   DrawMicros += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -28,6 +28,11 @@ public:
   int PictureCount = 0;
   int Battles = 0;                   // battles fought, and won
   int Won = 0;
+  // Called after every click with the summary from before it, so a walk can check what each
+  // click did.
+  std::function<void(const nlohmann::json& before, int x, int y)> AfterClick;
+  // Whether the computer flew the player's ship right after each autopilot key tap.
+  std::vector<bool> AutopilotAfterTap;
 
   const nlohmann::json& S() const { return Live.State; }
   const nlohmann::json& C() const { return Live.State["campaign"]; }
@@ -68,8 +73,10 @@ public:
   // ---- input ----
   void Run(int ticks) { Live.Run(ticks); }
   void Click(int x, int y, int settle = 2) {
+    const nlohmann::json before = AfterClick ? S() : nlohmann::json();
     Live.Next("click " + std::to_string(x) + " " + std::to_string(y));
     Run(settle);
+    if (AfterClick) AfterClick(before, x, y);
   }
   void Key(int code, const std::string& modifiers = "", int settle = 2) {
     Live.Next("key " + std::to_string(code) + (modifiers.empty() ? "" : " " + modifiers));
@@ -176,6 +183,9 @@ public:
     ++Battles;
     Key(' ', "", 2);
     Key('A', "", 2);
+    if (S()["battle"].is_object())
+      for (const auto& o : S()["battle"]["objects"])
+        if (o["name"] == "player1ship") AutopilotAfterTap.push_back(o["ai"].get<bool>());
     Run(300);
     Picture("battle");
     for (int i = 0; i < 400 && GameState() == sw::gsBattle && S()["battle"]["phase"] != 2; ++i) Run(100);

@@ -112,3 +112,21 @@ TEST_F(ButtonListTest, DrawCentresTheImageOnTheButtonAtItsSize) {
   EXPECT_EQ(surface.Get(232, 310), 0);
 }
 
+
+TEST_F(ButtonListTest, ADimmedButtonIsNotClickedButSaysWhyOnItsOwnPanel) {
+  TButton* hail = buttons.Add("hail", 100, 100, 101, 11, "", 3, AlphaNormal, 6);
+  buttons.Add("close", 300, 10, 41, 8, "", 3, AlphaNormal, 0);
+  hail->SetAvailable(false, "Out of hailing range");
+  EXPECT_EQ(buttons.HitTestPanel(150, 105, 6), "");
+  EXPECT_EQ(buttons.HitTestDimmed(150, 105, 6), "hail");
+  EXPECT_EQ(buttons.HitTestDimmed(150, 105, 5), "") << "a button of another panel is not there";
+  EXPECT_EQ(buttons.HitTestDimmed(320, 14, 6), "") << "an available button has no reason to give";
+  EXPECT_EQ(hail->Reason, "Out of hailing range");
+  hail->SetAvailable(true, "Out of hailing range");
+  EXPECT_EQ(buttons.HitTestPanel(150, 105, 6), "hail");
+  EXPECT_EQ(hail->Reason, "") << "an available button keeps no reason";
+  // A button in its click flash is neither clicked nor explained.
+  hail->Click();
+  hail->Draw();
+  EXPECT_EQ(buttons.HitTestDimmed(150, 105, 6), "");
+}

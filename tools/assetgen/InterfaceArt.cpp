@@ -285,7 +285,7 @@ void MakeBuiltins(Output& out) {
     const char* speeds[] = {"II", ">", ">>", ">>>"};
     for (int i = 0; i < 4; ++i) SaveRed(out, "mg", "speed" + std::to_string(i), Button(24, 11, speeds[i], ButtonLook::Normal, 9));
     SaveRed(out, "mg", "but_small", PlateButton(101, 11));
-    SaveBlack(out, "mg", "but_close", Button(41, 8, "", ButtonLook::Danger));
+    SaveBlack(out, "mg", "but_close", Button(41, 8, "Close", ButtonLook::Danger, 8));
     SaveRed(out, "mg", "scroll_up", ArrowButton(236, 12, 0));
     SaveRed(out, "mg", "scroll_down", ArrowButton(236, 12, 2));
     SaveRed(out, "mg", "scroll_left", ArrowButton(15, 11, 3));

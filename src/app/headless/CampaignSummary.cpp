@@ -155,6 +155,11 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
   }
   j["triggers"] = triggers;
   j["event_text"] = g.EventText;
+  // What the player is told now: the current-orders line, the map's notice and the reason the
+  // last click could not act (each empty when nothing is shown).
+  j["orders"] = g.CurrentOrders();
+  j["notice"] = g.NoticeShown();
+  j["reason"] = g.ReasonShown();
   nlohmann::json buttons = nlohmann::json::array();
   // Where each live button is (x, y, width, height), so a script can click it by its key.
   nlohmann::json places = nlohmann::json::object();

@@ -99,7 +99,7 @@ bool RouteAlwaysKey(TGameMain& game, TMainWindow& main, const std::string& key) 
 // encounter menu, the combat set-up's slots, list and launch. True when the key was one of them.
 bool RouteBattleKey(TGameMain& game, TMainWindow& main, const std::string& key) {
   if (key == "attack_fleet" || key == "attack_fleet_dse") {
-    game.Attack(true);
+    if (!game.Attack(true)) game.ShowReason("No battle: a side has no ship that can fight");
   } else if (key == "close_menu" && game.SubScreen() == csCombat) {
     // Only an attack the player chose can be called off; a forced battle keeps no way out.
     game.CancelAttack();
@@ -118,6 +118,17 @@ bool RouteBattleKey(TGameMain& game, TMainWindow& main, const std::string& key) 
   return true;
 }
 
+// A click on a dimmed button of the screen shown does not act: the screen says why, in one line.
+// True when the click fell on one.
+bool ShowDimmedReason(TGameMain& game, int x, int y) {
+  if (!game.Buttons) return false;
+  const std::string dimmed = game.Buttons->HitTestDimmed(x, y, game.SubScreen());
+  if (dimmed.empty()) return false;
+  const TButton& b = game.Buttons->Find(dimmed);
+  game.ShowReason(b.Reason.empty() ? std::string("Not available now") : b.Reason);
+  return true;
+}
+
 void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
   std::string key = game.Buttons ? game.Buttons->HitTestPanel(x, y, game.SubScreen()) : std::string();
   // Under a panel that reaches over the side menu only the panel's own buttons are there.
@@ -127,7 +138,12 @@ void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
   if (!key.empty()) {
     game.Buttons->Find(key).Click();
     game.PlaySound("click");
+  } else if (!CoveredByPanel(game.SubScreen(), x, y) && ShowDimmedReason(game, x, y)) {
+    return;
   }
+  // A click on a row of a list selects it.
+  if (key.empty() && game.SubScreen() == csFleetPanel && PickFleetShipRow(game, x, y)) return;
+  if (key.empty() && game.SubScreen() == csTrade && PickTradeRow(game, x, y)) return;
   // On the map alone a click on a location selects it; a click on a button acts as the button
   // (a star hidden under the side menu never takes a click meant for a button).
   if (game.SubScreen() == csMap && key.empty()) {
@@ -194,7 +210,20 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
   if (key == vk::F2) main.InterceptRangesShown = !main.InterceptRangesShown;
   if (key == F3) main.SensorRangesShown = !main.SensorRangesShown;
   if (key == F4) main.FuelRangeShown = !main.FuelRangeShown;
+  if (game.SubScreen() == csEvent && !ctrl && !alt && (key == vk::Return || key == vk::Space)) {
+    // Enter and Space close the event screen as its close button does.
+    if (game.Buttons) game.Buttons->Find("close_menu").Click();
+    game.PlaySound("click");
+    RouteAlwaysKey(game, main, "close_menu");
+    return true;
+  }
   if (ScreenHoldsKeys(game.SubScreen())) return false;
+  if ((key == vk::Up || key == vk::Down) && !ctrl && !alt) {
+    // The arrows move the selection of the list on the screen.
+    const int step = key == vk::Down ? 1 : -1;
+    if (game.SubScreen() == csFleetPanel) ScrollFleetShips(game, step);
+    if (game.SubScreen() == csTrade) StepTradeList(game, step);
+  }
   if (ArchiveKeyDown(game, key, shift, ctrl, alt)) return true;
   if (!ctrl && !alt && PlaceHotkey(game, key)) return false;
   if (key == 'M' && !ctrl && !alt) game.ShowScreen(csMoveOrder);

@@ -33,8 +33,14 @@ TFleetPanelView& ViewOf(const TGameMain& game) {
   return view;
 }
 
-void SetAlpha(TGameMain& game, const std::string& key, bool available) {
-  game.Buttons->Find(key).Alpha = available ? AlphaNormal : AlphaDimmed;
+void SetAlpha(TGameMain& game, const std::string& key, bool available, const std::string& reason) {
+  game.Buttons->Find(key).SetAvailable(available, reason);
+}
+
+// A button's caption, greyed while the button is dimmed.
+void FleetPanelLabel(TCanvas& c, const TGameMain& game, const char* key, int x, int y, const std::string& text) {
+  c.Font.Color = game.Buttons && !game.Buttons->Find(key).Available() ? DimmedLabelColor : clBlack;
+  c.TextOut(x, y, text);
 }
 
 // The crew and structure buttons of the player's own fleet.
@@ -69,7 +75,7 @@ void DrawFleetValues(TCanvas& c, const TGameMain& game, const TFleet& fleet, boo
       {"Fleet", fleet.Name},
       {"Location", LocationText(game, fleet)},
       {"Destination", DestinationText(fleet)},
-      {"Aligance", race ? race->DisplayName : fleet.Race},
+      {"Alliance", race ? race->DisplayName : fleet.Race},
       {"Commander", fleet.Cmdr},
       {"Total ships", visible ? std::to_string(fleet.TotalShips()) : "?"},
       {"VIPs", own ? std::to_string(fleet.Vips.size()) : "-"},
@@ -106,12 +112,15 @@ void SetFleetPanelAvailability(TGameMain& game) {
   if (!fleet) return;
   const bool own = game.SelectedFleet == 0;
   const bool inReach = !own && game.WithinRange(fleet->X, fleet->Y, game.ComRange);
-  for (const char* key : {"hail_fleet", "trade_fleet", "attack_fleet"}) SetAlpha(game, key, inReach);
-  SetAlpha(game, "logeng_fleet", own);
-  for (const char* key : AdjustButtons) SetAlpha(game, key, own);
+  const std::string outOfReach = own ? "That is your own fleet" : "Out of hailing range";
+  for (const char* key : {"hail_fleet", "trade_fleet", "attack_fleet"}) SetAlpha(game, key, inReach, outOfReach);
+  SetAlpha(game, "logeng_fleet", own, "Only your own fleet's subsystems can be accessed");
+  for (const char* key : AdjustButtons) SetAlpha(game, key, own, "That fleet is not yours");
   // Trading needs the ability and an active trade post of that fleet.
-  if (!game.CanTrade || !game.ActivePostOf(*fleet)) SetAlpha(game, "trade_fleet", false);
-  if (game.Relation(fleet->Race) > 70) SetAlpha(game, "attack_fleet", false);
+  if (inReach && !game.CanTrade) SetAlpha(game, "trade_fleet", false, "Your fleet cannot trade yet");
+  else if (inReach && !game.ActivePostOf(*fleet)) SetAlpha(game, "trade_fleet", false, "They have nothing to trade");
+  if (inReach && game.Relation(fleet->Race) > 70)
+    SetAlpha(game, "attack_fleet", false, "They are friendly: you will not attack them");
 }
 
 void OpenFleetPanel(TGameMain& game, int fleetIndex) {
@@ -146,6 +155,16 @@ void ScrollFleetShips(TGameMain& game, int step) {
   if (!fleet) return;
   const int next = game.SelectedShip + step;
   if (next >= 0 && next < fleet->Ships.Count()) game.SelectedShip = next;
+}
+
+bool PickFleetShipRow(TGameMain& game, int x, int y) {
+  const TFleet* fleet = game.Fleets.At(game.SelectedFleet);
+  if (!fleet || x < 365 || x > 580 || y < 47) return false;
+  const int row = (y - 47) / 14;
+  const int entry = row - ViewOf(game).Offset;
+  if (row >= ListRows || entry < 0 || entry >= fleet->Ships.Count()) return false;
+  game.SelectedShip = entry;
+  return true;
 }
 
 void DrawFleetPanel(TGameMain& game, TSurface& surface) {
@@ -214,11 +233,12 @@ void DrawFleetPanel(TGameMain& game, TSurface& surface) {
   c.Font.Size = 8;
   c.Font.Color = clBlack;
   c.TextOut(242, 48, "Actions");
-  c.TextOut(253, 115, "Hail");
-  c.TextOut(253, 127, "Trade");
-  c.TextOut(253, 139, "Attack");
+  FleetPanelLabel(c, game, "hail_fleet", 253, 115, "Hail");
+  FleetPanelLabel(c, game, "trade_fleet", 253, 127, "Trade");
+  FleetPanelLabel(c, game, "attack_fleet", 253, 139, "Attack");
+  c.Font.Color = clBlack;
   c.TextOut(242, 162, "Subsystems");
-  c.TextOut(253, 175, "Access");
+  FleetPanelLabel(c, game, "logeng_fleet", 253, 175, "Access");
 
   c.Font.Size = 7;
   c.Font.Color = ArticleText;

@@ -30,6 +30,9 @@ void OpenOwnFleet(TGameMain& game);
 
 // Moves the selected entry one down (+1) or up (-1) within the selected fleet.
 void ScrollFleetShips(TGameMain& game, int step);
+// A click on a row of the panel's ship list selects that entry; true when the click fell on
+// a row that holds one.
+bool PickFleetShipRow(TGameMain& game, int x, int y);
 
 // A list's scroll offset following its selection one row per frame (rows visible): the row
 // of the selection is selected + offset, kept within 0..rows - 1.

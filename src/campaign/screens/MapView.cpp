@@ -8,6 +8,8 @@
 #include "media/Geometry.h"
 #include "media/ImageDraw.h"
 #include "media/Markers.h"
+#include "media/TextFit.h"
+#include "core/Numbers.h"
 
 namespace sw {
 
@@ -17,6 +19,14 @@ constexpr TColor RouteColor = 0x222222;
 constexpr TColor WormholeColor = 0x020044;
 constexpr TColor StatusColor = 0x9D8583;
 constexpr TColor DarkRed = 128;
+// The overlays' text: orders and notices in bright colours on a dark band.
+constexpr TColor BandColor = 0x201810;
+constexpr TColor OrdersColor = 0xE0E0E0;
+constexpr TColor NoticeColor = 0x40D0FF;  // amber
+constexpr TColor LowFuelColor = 0x5050FF;
+// The line of a move order being aimed: bright while the fuel reaches, red beyond it.
+constexpr TColor RouteAimColor = 0xFFFFC0;
+constexpr TColor RouteShortColor = 0x4040FF;
 
 // Draws a picture of the campaign's list if it is there; a missing one is reported once by the
 // list and leaves a gap.
@@ -68,7 +78,7 @@ void RangeCircle(TCanvas& c, int x, int y, int r, const std::string& label, int 
 
 }  // namespace
 
-void DrawStarMap(TGameMain& game, TSurface& surface, bool ghostMode) {
+void DrawStarMap(TGameMain& game, TSurface& surface, [[maybe_unused]] bool ghostMode) {
   const int ox = game.MapOffsetX, oy = game.MapOffsetY;
   const TFleet* player = game.PlayerFleet();
   if (game.Env.Images) DrawNamed(*game.Env.Images, surface, "map", ox, oy);
@@ -135,32 +145,72 @@ void DrawStarMap(TGameMain& game, TSurface& surface, bool ghostMode) {
   if (const TLocation* sel = game.Locations.At(game.SelectedLocation))
     DrawCornerBrackets(surface, sel->X + ox, sel->Y + oy, sel->IconWidth, sel->IconHeight);
 
+  if (player) game.CheckFuelWarning();
+}
+
+namespace {
+
+// A line of text on a dark band, so it reads on the map and on any panel frame under it.
+void TextOnBand(TCanvas& c, int x, int y, const std::string& text) {
+  if (text.empty()) return;
+  c.Brush.Style = TBrushStyle::bsSolid;
+  c.Brush.Color = BandColor;
+  c.FillRect({x - 3, y, x + c.TextWidth(text) + 3, y + c.TextHeight(text)});
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.TextOut(x, y, text);
+}
+
+}  // namespace
+
+void DrawMapOverlays(TGameMain& game, TSurface& surface, bool ghostMode) {
+  const TFleet* player = game.PlayerFleet();
+  const uint8_t shown = game.SubScreen();
+  const bool onMap = shown == csMap || shown == csMoveOrder;
+  TCanvas c(surface);
   c.Font.Size = 8;
-  if (ghostMode) {
-    c.Font.Color = RGB(255, 0, 0);
-    c.TextOut(0, 590, "GHOST MODE");
+  c.Font.Bold = false;
+  if (player) {
+    // Fuel, RUs and crew at their places on the status line, over every panel; a value too
+    // wide for its place pushes the next one along instead of running into it.
+    const double threshold = player->MaxFuel / 100.0 * 20.0;
+    const std::string fuel = "Fuel : " + std::to_string(player->Fuel) + "/" + std::to_string(player->MaxFuel);
+    const std::string ru = "RUs : " + std::to_string(player->RU);
+    const std::string crew = "Crew : " + std::to_string(player->Crew);
+    const int ruX = std::max(80, 3 + c.TextWidth(fuel) + 10);
+    const int crewX = std::max(130, ruX + c.TextWidth(ru) + 10);
+    c.Brush.Style = TBrushStyle::bsSolid;
+    c.Brush.Color = BandColor;
+    c.FillRect({0, 2, crewX + c.TextWidth(crew) + 4, 2 + c.TextHeight(fuel)});
+    c.Brush.Style = TBrushStyle::bsClear;
+    c.Font.Color = StatusColor;
+    c.TextOut(ruX, 3, ru);
+    c.TextOut(crewX, 3, crew);
+    c.Font.Color = player->Fuel < threshold ? LowFuelColor : StatusColor;
+    c.TextOut(3, 3, fuel);
   }
-  if (!player) return;
-  game.CheckFuelWarning();
-  const double threshold = player->MaxFuel / 100.0 * 20.0;
-  // Fuel, RUs and crew at their places on the status line; a value too wide for its place
-  // pushes the next one along instead of running into it.
-  const std::string fuel = "Fuel : " + std::to_string(player->Fuel) + "/" + std::to_string(player->MaxFuel);
-  const std::string ru = "RUs : " + std::to_string(player->RU);
-  const int ruX = std::max(80, 3 + c.TextWidth(fuel) + 10);
-  const int crewX = std::max(130, ruX + c.TextWidth(ru) + 10);
-  c.Font.Color = StatusColor;
-  c.TextOut(ruX, 3, ru);
-  c.TextOut(crewX, 3, "Crew : " + std::to_string(player->Crew));
-  c.Font.Color = player->Fuel < threshold ? RGB(255, 0, 0) : StatusColor;
-  c.TextOut(3, 3, fuel);
+  if (onMap) {
+    // The current orders under the status line, and a notice under them for a few seconds.
+    c.Font.Color = OrdersColor;
+    TextOnBand(c, 3, 18, FitText(c, game.CurrentOrders(), 630));
+    c.Font.Color = NoticeColor;
+    TextOnBand(c, 3, 33, FitText(c, game.NoticeShown(), 630));
+  }
+  // Why the last click could not act, in one line at the foot of the panels.
+  c.Font.Color = NoticeColor;
+  TextOnBand(c, 6, 566, FitText(c, game.ReasonShown(), 630));
+  if (ghostMode) {
+    c.Font.Color = RGB(255, 80, 80);
+    const std::string ghost = "GHOST MODE";
+    TextOnBand(c, 640 - c.TextWidth(ghost), 3, ghost);
+  }
 }
 
 void DrawInterceptRanges(TGameMain& game, TSurface& surface) {
   TCanvas c(surface);
   c.Brush.Style = TBrushStyle::bsClear;
   c.Pen.Color = DarkRed;
-  c.Font.Color = DarkRed;
+  // The circle stays dark red; its label is a lighter red that reads on the dark map.
+  c.Font.Color = RGB(255, 110, 110);
   c.Font.Size = 7;
   for (int i = 0; i < game.Fleets.Count(); ++i) {
     const TFleet& f = *game.Fleets.At(i);
@@ -204,10 +254,28 @@ void DrawMoveLine(TGameMain& game, TSurface& surface, int mouseX, int mouseY) {
   }
   fx += game.MapOffsetX;
   fy += game.MapOffsetY;
+  // The line ends where the order would go: a location under the pointer, or the point itself.
+  int tx = mouseX, ty = mouseY;
+  if (const TLocation* under = game.Locations.At(game.LocationUnderPointer(mouseX, mouseY))) {
+    tx = under->X + game.MapOffsetX;
+    ty = under->Y + game.MapOffsetY;
+  }
+  // A flight costs a unit of fuel for every unit of distance.
+  const int distance = Round(Distance(fx, fy, tx, ty));
+  const bool reaches = p->Fuel >= distance;
   TCanvas c(surface);
   c.Pen.Width = 1;
-  c.Pen.Color = p->Fuel >= Distance(fx, fy, mouseX, mouseY) ? TColor(0xCDCDCD) : DarkRed;
-  Line(c, fx, fy, mouseX, mouseY);
+  c.Pen.Color = reaches ? RouteAimColor : RouteShortColor;
+  Line(c, fx, fy, tx, ty);
+  c.Font.Size = 8;
+  c.Font.Color = reaches ? RouteAimColor : RouteShortColor;
+  const std::string label = "Distance " + std::to_string(distance) + ", fuel " + std::to_string(distance) +
+                            (reaches ? "" : " (you have " + std::to_string(p->Fuel) + ")");
+  // Beside the pointer, kept on the map left of the side menu.
+  const int w = c.TextWidth(label);
+  const int lx = std::clamp(tx + 12, 2, std::max(2, 640 - w));
+  const int ly = std::clamp(ty + 10, 48, 550);
+  TextOnBand(c, lx, ly, label);
 }
 
 }  // namespace sw

@@ -15,8 +15,11 @@ void DrawInterceptRanges(TGameMain& game, TSurface& surface);
 void DrawSensorRanges(TGameMain& game, TSurface& surface);
 // The distance the player's fuel reaches.
 void DrawFuelRange(TGameMain& game, TSurface& surface);
-// While a destination is chosen: a line from the player's fleet to the pointer, grey when the
-// fuel reaches, dark red when it does not.
+// While a destination is chosen: a bright line from the player's fleet to where the order would
+// go, labelled with its distance and the fuel it costs; red when the fuel does not reach.
 void DrawMoveLine(TGameMain& game, TSurface& surface, int mouseX, int mouseY);
+// Drawn over every panel: the status line (fuel, RUs, crew), ghost mode, and the reason a click
+// could not act; on the map also the current orders and a notice.
+void DrawMapOverlays(TGameMain& game, TSurface& surface, bool ghostMode);
 
 }  // namespace sw

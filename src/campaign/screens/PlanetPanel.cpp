@@ -9,8 +9,29 @@ namespace {
 
 constexpr TColor StageColor = 0x9D8583;
 
-void SetAlpha(TGameMain& game, const char* key, bool available) {
-  game.Buttons->Find(key).Alpha = available ? AlphaNormal : AlphaDimmed;
+// Why the planet panel's hail ('H'), land ('L') or mine ('M') cannot act now; empty when it can.
+std::string PlanetActionReason(const TGameMain& game, char action) {
+  const TLocation* loc = game.Locations.At(game.SelectedLocation);
+  const TPlanet* planet = game.CurrentPlanet();
+  const TFleet* player = game.PlayerFleet();
+  if (!loc || !planet) return "No planet selected";
+  if (planet->Approachable == 0) return "This planet cannot be approached";
+  if (!game.WithinRange(loc->X, loc->Y, game.ComRange)) return "Out of hailing range";
+  if (action == 'H') return planet->Population > 0 ? "" : "Nobody lives there to answer";
+  if (!player || player->Crew <= 0) return "No spare crew for a landing party";
+  if (!game.CanLand) return "Your fleet cannot land parties yet";
+  if (action == 'M' && !game.CanMine) return "Your fleet cannot mine yet";
+  return "";
+}
+
+void SetPlanetButton(TGameMain& game, const char* key, bool available, char action) {
+  game.Buttons->Find(key).SetAvailable(available, available ? "" : PlanetActionReason(game, action));
+}
+
+// A button's caption, greyed while the button is dimmed.
+void PanelLabel(TCanvas& c, const TGameMain& game, const char* key, int x, int y, const std::string& text) {
+  c.Font.Color = game.Buttons && !game.Buttons->Find(key).Available() ? DimmedLabelColor : clBlack;
+  c.TextOut(x, y, text);
 }
 
 // One stage of an expedition: its picture, the line from the stage before and its dot.
@@ -63,9 +84,9 @@ void DrawPlanetPanel(TGameMain& game, TSurface& surface) {
   const TPlanet* planet = game.CurrentPlanet();
   if (planet) DrawPicture(game, surface, "planet_" + std::to_string(planet->ImageNo), 41, 57);
   if (game.Buttons) {
-    SetAlpha(game, "hail_plan", game.CanHailPlanet());
-    SetAlpha(game, "land_plan", game.CanLandOnPlanet());
-    SetAlpha(game, "mine_plan", game.CanMinePlanet());
+    SetPlanetButton(game, "hail_plan", game.CanHailPlanet(), 'H');
+    SetPlanetButton(game, "land_plan", game.CanLandOnPlanet(), 'L');
+    SetPlanetButton(game, "mine_plan", game.CanMinePlanet(), 'M');
     for (const char* key : {"hail_plan", "land_plan", "mine_plan"}) game.Buttons->Find(key).Draw();
   }
   TCanvas c(surface);
@@ -78,9 +99,9 @@ void DrawPlanetPanel(TGameMain& game, TSurface& surface) {
     DrawPlanetFacts(c, *planet, loc && loc->Known, 104, 63);
   }
   c.Font.Size = 8;
-  c.TextOut(485, 70, "Landing party");
-  c.TextOut(485, 84, "Conduct mining");
-  c.TextOut(485, 98, "Hail planet");
+  PanelLabel(c, game, "land_plan", 485, 70, "Landing party");
+  PanelLabel(c, game, "mine_plan", 485, 84, "Conduct mining");
+  PanelLabel(c, game, "hail_plan", 485, 98, "Hail planet");
   c.Release();
   if (game.Buttons) game.Buttons->Find("close_menu").Draw();
 }

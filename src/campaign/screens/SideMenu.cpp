@@ -11,6 +11,9 @@ namespace sw {
 namespace {
 
 constexpr TColor GreyText = 0x9D8583;
+// "Clock stopped": light orange-red on the menu's dark blue.
+constexpr TColor ClockStoppedColor = 0x5A8CFF;
+constexpr TColor ClockStoppedBand = 0x1A1008;
 
 const char* ColorWord(int c) {
   static const char* words[] = {"Yellow", "Orange", "Red", "White", "Blue", "Green"};
@@ -44,8 +47,22 @@ void DrawSideMenu(TGameMain& game, TSurface& surface) {
   if (game.Env.Images)
     if (const TImageItem* menu = game.Env.Images->Lookup("sidemenu")) menu->Draw(surface, 646, 0);
   if (!game.Buttons) return;
-  for (int n = 1; n <= 9; ++n) game.Buttons->Find("planet" + std::to_string(n)).Draw();
-  for (int n = 1; n <= 9; ++n) game.Buttons->Find("fleet" + std::to_string(n)).Draw();
+  // A line without a planet or a fleet on it is drawn faint and says so when clicked.
+  const TLocation* shown = game.Locations.At(game.SelectedLocation);
+  const int planets = shown ? shown->PlanetList.Count() : 0;
+  const int fleets = shown ? static_cast<int>(shown->FleetNames.size()) : 0;
+  const bool sensed = shown && game.WithinRange(shown->X, shown->Y, game.SensorRange);
+  for (int n = 1; n <= 9; ++n) {
+    TButton& b = game.Buttons->Find("planet" + std::to_string(n));
+    if (b.FlashCountdown == 0) b.SetAvailable(n <= planets, "No planet on that line");
+    b.Draw();
+  }
+  for (int n = 1; n <= 9; ++n) {
+    TButton& b = game.Buttons->Find("fleet" + std::to_string(n));
+    if (b.FlashCountdown == 0)
+      b.SetAvailable(n <= fleets && sensed, n <= fleets ? "Beyond sensor range" : "No fleet on that line");
+    b.Draw();
+  }
   DrawButtons(game, {"system_map", "show_planets", "your_fleet", "logs", "find_a_star", "move_fleet", "database"});
 
   const TLocation* loc = game.Locations.At(game.SelectedLocation);
@@ -98,6 +115,20 @@ void DrawSideMenu(TGameMain& game, TSurface& surface) {
     c.Release();
   }
   DrawButtons(game, {"speed0", "speed1", "speed2", "speed3"});
+  if (game.Speed == 0) {
+    // A stopped clock is said beside the speed buttons: nothing moves until it runs.
+    // Written under the buttons, over the menu's name plate, on a dark band of its own.
+    TCanvas c(surface);
+    c.Brush.Style = TBrushStyle::bsSolid;
+    c.Brush.Color = ClockStoppedBand;
+    c.FillRect({668, 579, 778, 595});
+    c.Brush.Style = TBrushStyle::bsClear;
+    c.Font.Size = 8;
+    c.Font.Bold = true;
+    c.Font.Color = ClockStoppedColor;
+    const std::string stopped = "Clock stopped";
+    c.TextOut(723 - c.TextWidth(stopped) / 2, 580, stopped);
+  }
 }
 
 }  // namespace sw

@@ -29,7 +29,7 @@ void DrawParticulars(TGameMain& game, TCanvas& c, const TLocation& loc) {
   c.Font.Size = 7;
   c.Font.Color = HeadingGrey;
   UnderlinedText(c, 40, 50, "Star system :");
-  UnderlinedText(c, 40, 405, "Plantes :");
+  UnderlinedText(c, 40, 405, "Planets :");
   UnderlinedText(c, 520, 405, "Fleets :");
   UnderlinedText(c, 520, 50, "Fortifications :");
   const std::string xy = "X : " + std::to_string(loc.X) + " Y : " + std::to_string(loc.Y);

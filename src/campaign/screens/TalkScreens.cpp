@@ -5,6 +5,7 @@
 
 #include "core/Numbers.h"
 #include "media/Canvas.h"
+#include "media/TextFit.h"
 
 namespace sw {
 
@@ -15,8 +16,14 @@ constexpr TColor EventTextColor = 0x828282;
 // The portrait's frame on the communication screen, where the static falls.
 constexpr int PortraitLeft = 45, PortraitRight = 295, PortraitTop = 45, PortraitBottom = 236;
 
-void SetAlpha(TGameMain& game, const char* key, bool available) {
-  game.Buttons->Find(key).Alpha = available ? AlphaNormal : AlphaDimmed;
+void SetAlpha(TGameMain& game, const char* key, bool available, const std::string& reason) {
+  game.Buttons->Find(key).SetAvailable(available, reason);
+}
+
+// A button's caption, greyed while the button is dimmed.
+void TalkLabel(TCanvas& c, const TGameMain& game, const char* key, int x, int y, const std::string& text) {
+  c.Font.Color = game.Buttons && !game.Buttons->Find(key).Available() ? DimmedLabelColor : clBlack;
+  c.TextOut(x, y, text);
 }
 
 }  // namespace
@@ -27,10 +34,13 @@ void SetEncounterAvailability(TGameMain& game) {
   if (!game.Buttons) return;
   const TFleet* fleet = game.Fleets.At(game.SelectedFleet);
   const int r = game.Relation(fleet ? fleet->Race : std::string());
-  SetAlpha(game, "attack_fleet_dse", r <= 70);
+  SetAlpha(game, "attack_fleet_dse", r <= 70, "They are friendly: you will not attack them");
   // Trade is offered only where the fleet has an active post to trade at.
-  SetAlpha(game, "trade_fleet_dse", r > 30 && game.CanTrade && fleet && game.ActivePostOf(*fleet));
-  SetAlpha(game, "cancel_fleet_dse", r > 30);
+  const char* noTrade = r <= 30 ? "They will not trade with you"
+                        : !game.CanTrade ? "Your fleet cannot trade yet"
+                                         : "They have nothing to trade";
+  SetAlpha(game, "trade_fleet_dse", r > 30 && game.CanTrade && fleet && game.ActivePostOf(*fleet), noTrade);
+  SetAlpha(game, "cancel_fleet_dse", r > 30, "They will not let you go");
 }
 
 void DrawEncounterMenu(TGameMain& game, TSurface& surface) {
@@ -42,13 +52,21 @@ void DrawEncounterMenu(TGameMain& game, TSurface& surface) {
   c.Brush.Style = TBrushStyle::bsClear;
   c.Font.Size = 8;
   c.Font.Bold = false;
-  c.Font.Color = clBlack;
-  c.TextOut(290, 260, "Hail");
-  c.TextOut(290, 272, "Trade");
-  c.TextOut(290, 284, "Attack");
-  c.TextOut(290, 296, "Cancel");
-  c.Release();
   SetEncounterAvailability(game);
+  // Who was met: the fleet's name and its race, above the choices.
+  if (const TFleet* fleet = game.Fleets.At(game.SelectedFleet)) {
+    const TRaceInfo* race = game.FindRace(fleet->Race);
+    c.Font.Color = clBlack;
+    c.Font.Bold = true;
+    c.TextOut(290, 232, FitText(c, fleet->Name, 150));
+    c.Font.Bold = false;
+    c.TextOut(290, 244, FitText(c, race && !race->DisplayName.empty() ? race->DisplayName : fleet->Race, 150));
+  }
+  TalkLabel(c, game, "hail_fleet_dse", 290, 260, "Hail");
+  TalkLabel(c, game, "trade_fleet_dse", 290, 272, "Trade");
+  TalkLabel(c, game, "attack_fleet_dse", 290, 284, "Attack");
+  TalkLabel(c, game, "cancel_fleet_dse", 290, 296, "Cancel");
+  c.Release();
 }
 
 // ---- The communication screen -------------------------------------------------------------------
@@ -56,9 +74,9 @@ void DrawEncounterMenu(TGameMain& game, TSurface& surface) {
 void SetRespondAvailability(TGameMain& game) {
   if (!game.Buttons) return;
   const int answers = game.Responds.Count();
-  SetAlpha(game, "respond_1", answers >= 1);
-  SetAlpha(game, "respond_2", answers >= 2);
-  SetAlpha(game, "respond_3", answers >= 3);
+  SetAlpha(game, "respond_1", answers >= 1, "No answer on that line");
+  SetAlpha(game, "respond_2", answers >= 2, "No answer on that line");
+  SetAlpha(game, "respond_3", answers >= 3, "No answer on that line");
 }
 
 void StepPortraitNoise(TGameMain& game) {

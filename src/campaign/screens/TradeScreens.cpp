@@ -1,5 +1,6 @@
 #include "campaign/screens/TradeScreens.h"
 
+#include <algorithm>
 #include <string>
 
 #include "campaign/screens/CampaignRouting.h"
@@ -8,6 +9,7 @@
 #include "campaign/screens/TalkScreens.h"
 #include "core/Numbers.h"
 #include "media/Canvas.h"
+#include "media/TextFit.h"
 
 namespace sw {
 
@@ -22,6 +24,8 @@ constexpr int PortraitLeft = 50, PortraitRight = 300, PortraitTop = 75, Portrait
 struct TTradeView {
   const TGameMain* Game = nullptr;
   int FleetOffset = 0, BlueprintOffset = 0, ForSaleOffset = 0;
+  // The list the Up and Down keys move: 0 the player's ships, 1 blueprints, 2 ships for sale.
+  int KeyList = 0;
 };
 
 TTradeView& ViewOf(const TGameMain& game) {
@@ -30,8 +34,17 @@ TTradeView& ViewOf(const TGameMain& game) {
   return view;
 }
 
-void SetAlpha(TGameMain& game, const char* key, bool available) {
-  game.Buttons->Find(key).Alpha = available ? AlphaNormal : AlphaDimmed;
+// Offers the button when there is no reason against it; otherwise dims it with the reason.
+void OfferButton(TGameMain& game, const char* key, const std::string& reason) {
+  game.Buttons->Find(key).SetAvailable(reason.empty(), reason);
+}
+
+std::string RUsNeeded(long long amount) { return "Not enough RUs (" + std::to_string(amount) + " needed)"; }
+
+// A button's caption, greyed while the button is dimmed.
+void TradeLabel(TCanvas& c, const TGameMain& game, const char* key, int x, int y, const std::string& text) {
+  c.Font.Color = game.Buttons && !game.Buttons->Find(key).Available() ? DimmedLabelColor : clBlack;
+  c.TextOut(x, y, text);
 }
 
 std::string ClassName(const TGameMain& game, const std::string& shipClass) {
@@ -72,11 +85,14 @@ bool RouteTradeKey(TGameMain& game, const std::string& key) {
   else if (key == "trade_ship_buy") game.BuyShip();
   else if (key == "trade_ship_sell") game.SellShip();
   else if (key == "trade_blue_buy") game.BuyBlueprint();
-  else if (key == "trade_sell_ship_scroll_down1") StepPlayerShip(game, 1);
-  else if (key == "trade_sell_ship_scroll_up1") StepPlayerShip(game, -1);
-  else if (key == "trade_ship_scroll_down1" || key == "trade_ship_scroll_up1") {
+  else if (key == "trade_sell_ship_scroll_down1" || key == "trade_sell_ship_scroll_up1") {
+    ViewOf(game).KeyList = 0;
+    StepPlayerShip(game, key == "trade_sell_ship_scroll_down1" ? 1 : -1);
+  } else if (key == "trade_ship_scroll_down1" || key == "trade_ship_scroll_up1") {
+    ViewOf(game).KeyList = 2;
     if (post) StepSelection(game.SelectedForSale, key == "trade_ship_scroll_down1" ? 1 : -1, post->ShipsForSale.Count());
   } else if (key == "trade_blue_scroll_down1" || key == "trade_blue_scroll_up1") {
+    ViewOf(game).KeyList = 1;
     if (post) StepSelection(game.SelectedBlueprint, key == "trade_blue_scroll_down1" ? 1 : -1, post->Blueprints.Count());
   } else {
     return false;
@@ -122,8 +138,8 @@ void DrawTerms(TCanvas& c, const TTradeInfo& post) {
   };
   c.TextOut(330, 140, offer("Sells fuel", post.SellFuel, "100 units"));
   c.TextOut(330, 150, offer("Buys fuel", post.BuyFuel, "100 units"));
-  c.TextOut(330, 160, offer("Has crewmembers for hire", post.SellCrew, "cremember"));
-  c.TextOut(330, 170, "Ship purchaise value addition (%) : " +
+  c.TextOut(330, 160, offer("Has crewmembers for hire", post.SellCrew, "crewmember"));
+  c.TextOut(330, 170, "Ship purchase value addition (%) : " +
                           (post.BuyShipVal < 1 ? std::string("N/A") : std::to_string(post.BuyShipVal)));
 }
 
@@ -198,16 +214,109 @@ void DrawOffers(TCanvas& c, TGameMain& game, const TTradeInfo& post, TTradeView&
 
 }  // namespace
 
+bool PickTradeRow(TGameMain& game, int x, int y) {
+  TTradeView& view = ViewOf(game);
+  const TTradeInfo* post = ShownPost(game);
+  const TFleet* player = game.PlayerFleet();
+  // A row of a list whose lines start at top, 14 apart: the line it shows, or -1.
+  auto line = [&](int left, int right, int top, int rows, int offset, int count) {
+    if (x < left || x > right || y < top) return -1;
+    const int row = (y - top) / 14, entry = row - offset;
+    return row < rows && entry >= 0 && entry < count ? entry : -1;
+  };
+  if (player) {
+    const int entry = line(379, 599, 306, FleetRows, view.FleetOffset, player->Ships.Count());
+    if (entry >= 0) {
+      game.SelectedShip = entry;
+      view.KeyList = 0;
+      return true;
+    }
+  }
+  if (!post) return false;
+  int entry = line(45, 260, 306, OfferRows, view.BlueprintOffset, post->Blueprints.Count());
+  if (entry >= 0) {
+    game.SelectedBlueprint = entry;
+    view.KeyList = 1;
+    return true;
+  }
+  entry = line(45, 260, 430, OfferRows, view.ForSaleOffset, post->ShipsForSale.Count());
+  if (entry >= 0) {
+    game.SelectedForSale = entry;
+    view.KeyList = 2;
+    return true;
+  }
+  return false;
+}
+
+void StepTradeList(TGameMain& game, int step) {
+  const TTradeInfo* post = ShownPost(game);
+  switch (ViewOf(game).KeyList) {
+    case 1:
+      if (post) StepSelection(game.SelectedBlueprint, step, post->Blueprints.Count());
+      break;
+    case 2:
+      if (post) StepSelection(game.SelectedForSale, step, post->ShipsForSale.Count());
+      break;
+    default: StepPlayerShip(game, step); break;
+  }
+}
+
 void SetTradeAvailability(TGameMain& game) {
   if (!game.Buttons) return;
   const TTradeInfo* post = ShownPost(game);
-  // A price below 1 is no offer: a post never pays the player for taking its fuel or crew.
-  SetAlpha(game, "trade_sell_fuel", post && post->BuyFuel > 0);
-  SetAlpha(game, "trade_buy_fuel", post && post->SellFuel > 0);
-  SetAlpha(game, "trade_hire_crew", post && post->SellCrew > 0);
-  SetAlpha(game, "trade_ship_sell", post && post->BuyShipVal > 0);
-  SetAlpha(game, "trade_blue_buy", post && post->Blueprints.Count() > 0);
-  SetAlpha(game, "trade_ship_buy", post && post->ShipsForSale.Count() > 0);
+  const TFleet* p = game.PlayerFleet();
+  // Each offer as the trade itself decides it, so a lit button always acts and a dimmed one
+  // says why not. A price below 1 is no offer: a post never pays for taking its fuel or crew.
+  std::string reason;
+  if (!post || post->BuyFuel < 1) reason = "They do not buy fuel";
+  else if (!p || p->Fuel <= 0) reason = "No fuel to sell";
+  OfferButton(game, "trade_sell_fuel", reason);
+
+  reason.clear();
+  if (!post || post->SellFuel < 1) reason = "They sell no fuel";
+  else if (!p || p->Fuel >= p->MaxFuel) reason = "Your fuel tanks are full";
+  else if (p->RU <= 0) reason = RUsNeeded(std::max(1, post->SellFuel / 100));
+  OfferButton(game, "trade_buy_fuel", reason);
+
+  reason.clear();
+  if (!post || post->SellCrew < 1) reason = "No crew for hire here";
+  else if (!p || p->RU < post->SellCrew) reason = RUsNeeded(post->SellCrew);
+  OfferButton(game, "trade_hire_crew", reason);
+
+  reason.clear();
+  if (!post || post->BuyShipVal < 1) reason = "They do not buy ships";
+  else if (!p || p->Ships.Count() <= 1) reason = "Your last ship is not for sale";
+  else if (!p->Ships.At(game.SelectedShip)) reason = "Choose a ship of yours to sell";
+  OfferButton(game, "trade_ship_sell", reason);
+
+  reason.clear();
+  if (!post || post->Blueprints.Count() == 0) {
+    reason = "They have no blueprints for sale";
+  } else if (game.SelectedBlueprint < 0 || game.SelectedBlueprint >= post->Blueprints.Count()) {
+    reason = "Choose a blueprint";
+  } else {
+    const auto& [shipClass, value] = post->Blueprints.Items[static_cast<size_t>(game.SelectedBlueprint)];
+    const long long price = LinePrice(value);
+    const int known = game.Designs.IndexOf(shipClass);
+    if (price < 0 || !game.FindShipInfo(shipClass)) reason = "That blueprint is not for sale";
+    else if (known >= 0 && price >= LinePrice(game.Designs.Items[static_cast<size_t>(known)].second))
+      reason = "You already own that design";
+    else if (!p || p->RU < 5 * price) reason = RUsNeeded(5 * price);
+  }
+  OfferButton(game, "trade_blue_buy", reason);
+
+  reason.clear();
+  if (!post || post->ShipsForSale.Count() == 0) {
+    reason = "They have no ships for sale";
+  } else if (game.SelectedForSale < 0 || game.SelectedForSale >= post->ShipsForSale.Count()) {
+    reason = "Choose a ship to buy";
+  } else {
+    const auto& [shipClass, value] = post->ShipsForSale.Items[static_cast<size_t>(game.SelectedForSale)];
+    const long long price = LinePrice(value);
+    if (price < 0 || !game.FindShipInfo(shipClass)) reason = "That ship is not for sale";
+    else if (!p || p->RU < price) reason = RUsNeeded(price);
+  }
+  OfferButton(game, "trade_ship_buy", reason);
 }
 
 void DrawTradeScreen(TGameMain& game, TSurface& surface) {
@@ -237,8 +346,8 @@ void DrawTradeScreen(TGameMain& game, TSurface& surface) {
   c.Font.Bold = false;
   c.Font.Size = 8;
   c.Font.Color = ValueText;
-  for (size_t k = 0; k < game.RaceInfoLines.size(); ++k)
-    c.TextOut(330, 65 + 10 * static_cast<int>(k), game.RaceInfoLines[k]);
+  // The race's lines wrap within the space left of the emblem, above the post's terms.
+  DrawTextBox(c, {330, 65, 525, 135}, 10, game.RaceInfoLines);
   if (post) DrawTerms(c, *post);
   if (player) {
     DrawFleetStores(c, *player);
@@ -246,13 +355,12 @@ void DrawTradeScreen(TGameMain& game, TSurface& surface) {
   }
   if (post) DrawOffers(c, game, *post, view);
 
-  c.Font.Color = clBlack;
-  c.TextOut(175, 398, "Buy blueprint");
-  c.TextOut(175, 522, "Buy ship");
-  c.TextOut(512, 398, "Sell ship");
-  c.TextOut(508, 443, "Sell 100 FU");
-  c.TextOut(508, 456, "Buy 100 FU");
-  c.TextOut(508, 504, "Hire crew");
+  TradeLabel(c, game, "trade_blue_buy", 175, 398, "Buy blueprint");
+  TradeLabel(c, game, "trade_ship_buy", 175, 522, "Buy ship");
+  TradeLabel(c, game, "trade_ship_sell", 512, 398, "Sell ship");
+  TradeLabel(c, game, "trade_sell_fuel", 508, 443, "Sell 100 FU");
+  TradeLabel(c, game, "trade_buy_fuel", 508, 456, "Buy 100 FU");
+  TradeLabel(c, game, "trade_hire_crew", 508, 504, "Hire crew");
   c.Release();
 }
 
@@ -262,7 +370,7 @@ void DrawTradeScreen(TGameMain& game, TSurface& surface) {
 // the keys is shown.
 static bool RouteFleetEconomyKey(TGameMain& game, const std::string& key) {
   if (key == "trade_fleet" || key == "trade_fleet_dse") {
-    game.OpenTrade();
+    if (!game.OpenTrade()) game.ShowReason("They have nothing to trade");
     return true;
   }
   static const struct {

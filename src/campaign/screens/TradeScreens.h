@@ -19,6 +19,12 @@ void SetTradeAvailability(TGameMain& game);
 // later in the story makes its button available.
 void SetLogisticsAvailability(TGameMain& game);
 
+// A click on a row of one of the trade screen's three lists selects that line (and makes the
+// list the one the Up and Down keys move); true when the click fell on a line.
+bool PickTradeRow(TGameMain& game, int x, int y);
+// Up (-1) or Down (+1) on the trade screen: the selection of the list last picked moves.
+void StepTradeList(TGameMain& game, int step);
+
 // The logistics screen of the player's fleet, with its design and ship lists back on their
 // first lines.
 void OpenLogistics(TGameMain& game);
