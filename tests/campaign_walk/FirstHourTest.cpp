@@ -78,6 +78,7 @@ TEST(FirstHour, EveryClickActsOrSaysWhyFromTheOpeningOrdersToALanding) {
   ASSERT_EQ(w.C()["speed"], 0);
   w.Click(Speed0.X, Speed0.Y);
   EXPECT_EQ(w.C()["reason"], "The clock is already stopped");
+  w.Picture("orders");
 
   // ---- A move with the clock stopped: the course is set, nothing moves, and the map says so.
   const nlohmann::json* mirren = TWalker::Named(w.C()["locations"], "Mirren");
@@ -88,6 +89,7 @@ TEST(FirstHour, EveryClickActsOrSaysWhyFromTheOpeningOrdersToALanding) {
   w.Click(mirrenX, mirrenY);
   EXPECT_EQ(w.Player()["dsystem"], "Mirren");
   EXPECT_EQ(w.C()["notice"], "Course set: start the clock");
+  w.Picture("course_set");
   const int x0 = w.Player()["x"];
   w.Run(60);
   EXPECT_EQ(w.Player()["x"], x0) << "a stopped clock moves nothing";
@@ -98,6 +100,7 @@ TEST(FirstHour, EveryClickActsOrSaysWhyFromTheOpeningOrdersToALanding) {
   ASSERT_EQ(w.Sub(), csFleetPanel) << w.Where();
   w.Click(HailFleet.X, HailFleet.Y);
   EXPECT_EQ(w.C()["reason"], "That is your own fleet");
+  w.Picture("own_fleet");
   ASSERT_TRUE(w.Button("close_menu"));
   const size_t talksBefore = w.Talks.size();
   ASSERT_TRUE(w.Hail("Halden Prime"));
@@ -142,6 +145,7 @@ TEST(FirstHour, EveryClickActsOrSaysWhyFromTheOpeningOrdersToALanding) {
   EXPECT_LT(w.Player()["ru"].get<int>(), ru);
   w.Click(HireCrew.X, HireCrew.Y);
   EXPECT_EQ(w.C()["reason"], "No crew for hire here");
+  w.Picture("trade");
   ASSERT_TRUE(w.Button("close_menu"));
 
   // ---- A landing party on Tollan Cinder; the survey's log entry is done and the map said so.

@@ -185,6 +185,8 @@ TEST(TradeWalk, AbilitiesPricesAndHeldScreensDecideWhatTheEconomysButtonsDo) {
   g.TradePost = "SYL";
   TTradeInfo* post = g.TradePosts.Find("SYL");
   ASSERT_NE(post, nullptr);
+  player.Fuel = player.MaxFuel - 100;  // room in the tanks: full tanks take no fuel
+  player.RU = 1000;
   SetTradeAvailability(g);
   EXPECT_TRUE(available("trade_buy_fuel"));
   post->SellFuel = -10;
