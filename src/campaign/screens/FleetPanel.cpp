@@ -229,6 +229,16 @@ void DrawFleetPanel(TGameMain& game, TSurface& surface) {
     c.Rectangle(365, 47 + 14 * s, 580, 60 + 14 * s);
   }
   DrawFleetValues(c, game, *fleet, own, visible);
+  // The list's columns, above its top bar; the transfer rows say what moves between what:
+  // the entry's crew and the spare crew, the entry's hull and the RUs.
+  c.TextOut(370, 21, "Class");
+  c.TextOut(500, 21, "Count");
+  c.TextOut(540, 21, "Hull/Crew");
+  c.Font.Size = 7;
+  c.TextOut(360, 185, "Crew");
+  c.TextOut(360, 198, "Hull");
+  c.TextOut(523, 185, "Spare crew");
+  c.TextOut(523, 198, "RUs");
 
   c.Font.Size = 8;
   c.Font.Color = clBlack;

@@ -79,8 +79,8 @@ void DrawHold(TCanvas& c, const std::vector<std::string>& names, int top) {
 
 void SetLogisticsAvailability(TGameMain& game) {
   if (!game.Buttons) return;
-  game.Buttons->Find("produce").Alpha = game.CanBuild ? AlphaNormal : AlphaDimmed;
-  game.Buttons->Find("scrap").Alpha = game.CanRecycle ? AlphaNormal : AlphaDimmed;
+  game.Buttons->Find("produce").SetAvailable(game.CanBuild, "Your fleet cannot build ships yet");
+  game.Buttons->Find("scrap").SetAvailable(game.CanRecycle, "Your fleet cannot recycle ships yet");
 }
 
 void OpenLogistics(TGameMain& game) {
@@ -118,7 +118,8 @@ void DrawLogisticsScreen(TGameMain& game, TSurface& surface) {
   c.Font.Size = 8;
   c.TextOut(268, 189, "Total blueprints : " + std::to_string(game.Designs.Count()));
   c.TextOut(268, 201, "RU available : " + std::to_string(player->RU));
-  c.TextOut(268, 356, "Total ships : " + std::to_string(player->Ships.Count()));
+  // Ships, not entries: an entry of two ships counts two, as on the fleet panel.
+  c.TextOut(268, 356, "Total ships : " + std::to_string(player->TotalShips()));
   c.TextOut(268, 368, "Unassigned crew : " + std::to_string(player->Crew));
 
   c.Font.Color = clBlack;

@@ -212,6 +212,21 @@ void DrawOffers(TCanvas& c, TGameMain& game, const TTradeInfo& post, TTradeView&
   SelectionFrame(c, 45, 260, 430, game.SelectedForSale, view.ForSaleOffset, post.ShipsForSale.Count(), OfferRows);
 }
 
+// What each list's columns are: above the lists' top bars, and beside the button above the
+// list of ships for sale.
+void DrawListHeadings(TCanvas& c) {
+  c.Font.Size = 7;
+  c.Font.Color = ValueText;
+  c.TextOut(384, 277, "Your ships");
+  c.TextOut(512, 277, "Count");
+  c.TextOut(539, 277, "Hull/Crew");
+  c.TextOut(576, 277, "Price");
+  c.TextOut(50, 277, "Blueprint");
+  c.TextOut(190, 277, "Price (per ship)");
+  c.TextOut(40, 401, "Ships for sale : Price");
+  c.Font.Size = 8;
+}
+
 }  // namespace
 
 bool PickTradeRow(TGameMain& game, int x, int y) {
@@ -285,8 +300,9 @@ void SetTradeAvailability(TGameMain& game) {
 
   reason.clear();
   if (!post || post->BuyShipVal < 1) reason = "They do not buy ships";
-  else if (!p || p->Ships.Count() <= 1) reason = "Your last ship is not for sale";
-  else if (!p->Ships.At(game.SelectedShip)) reason = "Choose a ship of yours to sell";
+  else if (!p || !p->Ships.At(game.SelectedShip)) reason = "Choose a ship of yours to sell";
+  // The fleet's last entry is sold only while it still stands for another ship.
+  else if (p->Ships.Count() <= 1 && p->Ships.At(game.SelectedShip)->Count <= 1) reason = "Your last ship is not for sale";
   OfferButton(game, "trade_ship_sell", reason);
 
   reason.clear();
@@ -354,6 +370,7 @@ void DrawTradeScreen(TGameMain& game, TSurface& surface) {
     DrawPlayerShips(c, game, *player, view);
   }
   if (post) DrawOffers(c, game, *post, view);
+  DrawListHeadings(c);
 
   TradeLabel(c, game, "trade_blue_buy", 175, 398, "Buy blueprint");
   TradeLabel(c, game, "trade_ship_buy", 175, 522, "Buy ship");
