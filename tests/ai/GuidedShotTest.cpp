@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 #include "ai/ComputerPilot.h"
 #include "battle_loop/BattleFixture.h"
@@ -12,11 +11,6 @@
 namespace sw::test {
 namespace {
 
-// The direction an object moves in, degrees clockwise from up.
-double Course(const TGameObject& o) {
-  const double d = std::atan2(o.VX, -o.VY) * 180.0 / std::numbers::pi;
-  return d < 0 ? d + 360 : d;
-}
 double AngleBetween(double a, double b) {
   const double d = std::fmod(std::fabs(a - b), 360.0);
   return d > 180 ? 360 - d : d;

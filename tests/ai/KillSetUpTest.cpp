@@ -91,7 +91,7 @@ TEST(KillSetUp, MinesGoAcrossAFollowersPathAndNeverHoldTheLayerBack) {
     other.DamagingWeapon = gunAhead;
     for (int i = 0; i < 60; ++i) FlyComputerShip(b, me);
     EXPECT_NEAR(me.Heading * DEGREES_PER_UNIT, gunAhead ? 90 : 270, 1) << gunAhead;
-    if (!gunAhead) EXPECT_LT(me.VX, 0) << "leading the enemy on";
+    if (!gunAhead) { EXPECT_LT(me.VX, 0) << "leading the enemy on"; }
   }
 }
 

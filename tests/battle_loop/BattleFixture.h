@@ -19,7 +19,7 @@ struct TShipLine {
   int X, Y, Angle = 0;
   bool AI = false;
   int Damage = 0, Crew = 0;
-  std::string Prefix;
+  std::string Prefix{};
 };
 
 inline std::string BattleFileText(const std::vector<TShipLine>& ships, int asteroids = -1) {

@@ -117,7 +117,7 @@ TEST_F(BattleTest, BoardersCaptureAShipThatChangesSideAndIsFlownByTheComputer) {
   EXPECT_GE(escort.Crew, 1);
   TBattleOutcome out = CollectOutcome(b.Objects, 0, 0);
   for (const auto& s : out.Ships)
-    if (s.Designation == "escort") EXPECT_EQ(s.Side, 2);
+    if (s.Designation == "escort") { EXPECT_EQ(s.Side, 2); }
 }
 
 TEST_F(BattleTest, EnergyRegrowsUntilItReachesTheMaximum) {

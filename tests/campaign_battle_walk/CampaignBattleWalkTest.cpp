@@ -178,7 +178,7 @@ TEST(CampaignBattleWalk, AttackFromTheFleetPanelFightAndTakeTheOutcomeBack) {
     EXPECT_EQ(after["speed"], 1);
     EXPECT_EQ(straggler2, nullptr) << "the beaten fleet leaves the map";
     for (const auto& l : after["locations"])
-      if (l["name"] == "Mirren") EXPECT_EQ(l["fleets"], nlohmann::json::array({"Halden Vanguard"}));
+      if (l["name"] == "Mirren") { EXPECT_EQ(l["fleets"], nlohmann::json::array({"Halden Vanguard"})); }
     // The emptied Bastion entry is gone; the Lancer left behind and the Warden stay; the
     // survivors come back as new entries with their hull and crew.
     nlohmann::json want = nlohmann::json::array({before[1], before[2]});

@@ -228,8 +228,9 @@ TEST_F(FleetScreens, ShipPicturesAreLoadedOnFirstUseAndAMissingOneIsReportedOnce
       EXPECT_NE(CampaignShipPicture(G(), shipClass), nullptr) << shipClass;
     }
   for (int l = 0; l < G().Locations.Count(); ++l)
-    if (!G().Locations.At(l)->Starbase.empty())
+    if (!G().Locations.At(l)->Starbase.empty()) {
       EXPECT_NE(CampaignShipPicture(G(), G().Locations.At(l)->Starbase), nullptr) << G().Locations.At(l)->LocName;
+    }
   ASSERT_EQ(Reports, std::vector<std::string>());
 
   G().FindShipInfo("TFG_Kestrel")->BmpImage = "no_such_picture";

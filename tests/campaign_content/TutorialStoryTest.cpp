@@ -242,8 +242,8 @@ TEST(TutorialStory, EventsUseOnlyKnownKeysAndNameRealThings) {
     SCOPED_TRACE(e + ":" + key);
     const std::string v = AdfReadString(s.Events, e, key, "");
     EXPECT_TRUE(KnownEventKey(s, key)) << "not a key of the event script, or names nothing";
-    if (key == "FAIL_EVENT" || key == "PAID_EVENT") EXPECT_TRUE(s.HasEvent(v)) << v;
-    if (StartsWith(key, "MAKE_KNOWN") && key != "MAKE_KNOWNS") EXPECT_TRUE(s.HasLocation(v)) << v;
+    if (key == "FAIL_EVENT" || key == "PAID_EVENT") { EXPECT_TRUE(s.HasEvent(v)) << v; }
+    if (StartsWith(key, "MAKE_KNOWN") && key != "MAKE_KNOWNS") { EXPECT_TRUE(s.HasLocation(v)) << v; }
     if ((StartsWith(key, "ADD_DEVICE_TO_PLANET") && key != "ADD_DEVICE_TO_PLANETS") ||
         (StartsWith(key, "ADD_VIP_TO_PLANET") && key != "ADD_VIP_TO_PLANETS")) {
       const auto f = Split(v, ';');
@@ -255,17 +255,19 @@ TEST(TutorialStory, EventsUseOnlyKnownKeysAndNameRealThings) {
       ASSERT_EQ(f.size(), 2u) << "location;race";
       EXPECT_TRUE(s.HasLocation(f[0]) && s.HasRace(f[1])) << v;
     }
-    if ((StartsWith(key, "GET_SHIP") || StartsWith(key, "LOOSE_SHIP")) && key.find("SHIPS@") == std::string::npos)
+    if ((StartsWith(key, "GET_SHIP") || StartsWith(key, "LOOSE_SHIP")) && key.find("SHIPS@") == std::string::npos) {
       EXPECT_TRUE(s.HasClass(v)) << v;
+    }
     if (StartsWith(key, "ADD_BLUE") && key != "ADD_BLUES") {
       const auto f = Split(v, ';');
       EXPECT_TRUE(f.size() == 2 && s.HasClass(f[0]) && IsNumber(f[1])) << v;
     }
-    if (StartsWith(key, "TELEPORT@") || StartsWith(key, "SEND@")) EXPECT_TRUE(s.IsPlace(v)) << v;
-    if (StartsWith(key, "DESTROY_FLEET@"))
+    if (StartsWith(key, "TELEPORT@") || StartsWith(key, "SEND@")) { EXPECT_TRUE(s.IsPlace(v)) << v; }
+    if (StartsWith(key, "DESTROY_FLEET@")) {
       EXPECT_NE(Upper(key.substr(14)), Upper(s.PlayerFleet)) << "the player's fleet is never destroyed by the story";
-    if (StartsWith(key, "ADD_LOG") && key != "ADD_LOGS") EXPECT_EQ(Split(v, ';').size(), 2u) << "title;status";
-    if (key == "ENVOKE_DIALOG") EXPECT_TRUE(s.HasCharacter(v)) << "an internal talk names a character";
+    }
+    if (StartsWith(key, "ADD_LOG") && key != "ADD_LOGS") { EXPECT_EQ(Split(v, ';').size(), 2u) << "title;status"; }
+    if (key == "ENVOKE_DIALOG") { EXPECT_TRUE(s.HasCharacter(v)) << "an internal talk names a character"; }
     if (key == "SHOW_EVENT_SCREEN" && v == "1") {
       const std::string image = AdfReadString(s.Events, e, "IMAGE", "");
       EXPECT_TRUE(s.HasPicture(image)) << "event picture " << image;
@@ -281,11 +283,13 @@ TEST(TutorialStory, EventsUseOnlyKnownKeysAndNameRealThings) {
         for (int i = 1; i <= AdfReadInteger(s.Events, e, key, 0); ++i)
           EXPECT_TRUE(AdfKeyExists(s.Events, e, one + std::to_string(i))) << one << i;
       }
-    if (StartsWith(key, "DB_ENTRY") && key != "DB_ENTRIES")
+    if (StartsWith(key, "DB_ENTRY") && key != "DB_ENTRIES") {
       EXPECT_TRUE(AdfSectionExists(s.Data + "desc.adf", v)) << "database article " << v;
-    if (key == "DB_ENTRIES")
+    }
+    if (key == "DB_ENTRIES") {
       for (int i = 0; i <= AdfReadInteger(s.Events, e, key, 0); ++i)
         EXPECT_TRUE(AdfKeyExists(s.Events, e, "DB_ENTRY" + std::to_string(i))) << "DB_ENTRY" << i;
+    }
   }
   ASSERT_TRUE(s.HasEvent("DEATH"));
   EXPECT_EQ(AdfReadInteger(s.Events, "DEATH", "GAME_OVER", 0), 1);
@@ -339,8 +343,9 @@ TEST(TutorialStory, EveryAnswerLeadsToASectionOfItsFileOrACommandAndNamesRealEve
         if (StartsWith(f[1], "#")) {
           static const std::set<std::string> commands = {"#END", "#BATTLE", "#COMBAT", "#TRADE", "#JOIN"};
           EXPECT_TRUE(commands.count(f[1])) << key << " " << f[1];
-          if (StartsWith(entry.path().filename().string(), "planet_") || entry.path().stem() == "heroes_internal")
+          if (StartsWith(entry.path().filename().string(), "planet_") || entry.path().stem() == "heroes_internal") {
             EXPECT_EQ(f[1], "#END") << key << ": planets and the crew cannot fight, trade or join";
+          }
         } else {
           EXPECT_TRUE(AdfSectionExists(file, f[1])) << key << " leads to " << f[1];
         }
@@ -404,7 +409,7 @@ TEST(TutorialStory, EveryTalkThePlayerCanOpenHasItsOpeningSectionAndPortrait) {
   // The database shows a misc article's picture, and the portrait of a character article.
   const std::string desc = s.Data + "desc.adf";
   for (const auto& sec : AdfReadSections(desc)) {
-    if (AdfKeyExists(desc, sec, "REF")) EXPECT_TRUE(s.HasPicture(AdfReadString(desc, sec, "IMAGE", ""))) << sec;
-    if (StartsWith(Upper(sec), "CHAR@")) EXPECT_TRUE(s.HasCharacter(sec.substr(5))) << sec;
+    if (AdfKeyExists(desc, sec, "REF")) { EXPECT_TRUE(s.HasPicture(AdfReadString(desc, sec, "IMAGE", ""))) << sec; }
+    if (StartsWith(Upper(sec), "CHAR@")) { EXPECT_TRUE(s.HasCharacter(sec.substr(5))) << sec; }
   }
 }

@@ -13,13 +13,6 @@ using namespace sw;
 
 namespace {
 
-
-const nlohmann::json* FindNamed(const nlohmann::json& list, const std::string& name) {
-  for (const auto& e : list)
-    if (e["name"] == name) return &e;
-  return nullptr;
-}
-
 double DistanceBetween(const nlohmann::json& a, const nlohmann::json& b) {
   return std::hypot(a["x"].get<double>() - b["x"].get<double>(), a["y"].get<double>() - b["y"].get<double>());
 }

@@ -31,7 +31,6 @@ protected:
   std::string File(const std::string& text) { return WriteText(Dir.Path + "/f.adf", text); }
 };
 
-}  // namespace
 
 TEST_F(AdfFile, SectionsAndKeysMatchWithoutLetterCase) {
   std::string f = File("[Ship]\nTurn_Rate=7\n");
@@ -245,3 +244,5 @@ TEST(AdfRobustness, RandomAndTruncatedBytesNeverCrash) {
     ASSERT_EQ(again.Sections().size(), doc.Sections().size());
   }
 }
+
+}  // namespace

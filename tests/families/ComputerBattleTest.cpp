@@ -62,7 +62,6 @@ std::set<std::string> FireSounds(const std::string& root, const std::string& pre
 
 class FamilyBattle : public ::testing::TestWithParam<TPairing> {};
 
-}  // namespace
 
 TEST_P(FamilyBattle, TheComputerFightsItToAWinner) {
   const TPairing& p = GetParam();
@@ -99,3 +98,5 @@ INSTANTIATE_TEST_SUITE_P(EveryFamily, FamilyBattle, ::testing::ValuesIn(Pairings
                            for (const char* c = info.param.Family; *c; ++c) name += std::isalnum(*c) ? *c : '_';
                            return name;
                          });
+
+}  // namespace

@@ -38,7 +38,6 @@ protected:
   TCarousels C;
 };
 
-}  // namespace
 
 TEST_F(Carousels, NumberingGivesEveryItemItsOwnSlotWithTheLastWrappingToTheFront) {
   ExpectRing(ikShip);
@@ -170,3 +169,5 @@ TEST(CarouselShort, AListShorterThanTheMiddleStillHasItsChosenItem) {
     EXPECT_EQ(c.Selected[ikPlanet], "p0");
   }
 }
+
+}  // namespace

@@ -38,7 +38,6 @@ protected:
   std::string Path;
 };
 
-}  // namespace
 
 TEST_F(DogfightBattleFile, AMissingFlagshipDeletesTheOldFileAndWritesNothing) {
   for (int missing : {0, 3}) {
@@ -154,3 +153,5 @@ TEST_F(DogfightBattleFile, ThePlanetAndEveryShipStartWellInsideTheArena) {
   for (const char* key : {"PLANET_NAME", "PLANET_X", "PLANET_Y", "PLANET_GRAV_FORCE"})
     EXPECT_FALSE(AdfKeyExists(Path, "MISC", key)) << key;
 }
+
+}  // namespace

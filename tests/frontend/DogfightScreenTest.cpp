@@ -28,7 +28,6 @@ protected:
   }
 };
 
-}  // namespace
 
 TEST_F(DogfightScreen, StartsOnTheGuardWithNoPlanetAndTheSecondSideComputerFlown) {
   EXPECT_TRUE(Main->Errors.empty()) << ErrorText();
@@ -141,3 +140,5 @@ TEST_F(DogfightScreen, ClicksFlashTheButtonAndTheSideButtonsShowWhoFlies) {
   EXPECT_EQ(Main->PendingState, gsMenu);
   EXPECT_TRUE(Main->Errors.empty()) << ErrorText();
 }
+
+}  // namespace

@@ -16,7 +16,6 @@ protected:
   int Clicks() { return static_cast<int>(std::count(Audio.Played().begin(), Audio.Played().end(), "click")); }
 };
 
-}  // namespace
 
 TEST_F(MouseRouting, OnlyTheLeftButtonActs) {
   const TButton& dog = Main->Splash->Buttons.Find("dog");
@@ -115,3 +114,5 @@ TEST_F(MouseRouting, ALoadOpenedFromTheOptionsGoesBackToThem) {
   Settle();
   EXPECT_EQ(Main->GameState, gsOptions);
 }
+
+}  // namespace

@@ -27,7 +27,6 @@ protected:
 
 using V = std::vector<bool>;
 
-}  // namespace
 
 TEST_F(OptionsScreen, OffersItsButtonsByTheScreenItWasOpenedFrom) {
   O().SetAvailability(gsMenu, 1);
@@ -105,3 +104,5 @@ TEST_F(OptionsScreen, QuitToMenuFromTheSetUpBringsTheMenuTheme) {
   EXPECT_EQ(Main->GameState, gsMenu);
   EXPECT_EQ(Audio.Played().back(), "MenuMusic");
 }
+
+}  // namespace

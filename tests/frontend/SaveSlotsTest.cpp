@@ -33,7 +33,6 @@ protected:
   std::string Index() const { return Game.Root + "saves/saves.adf"; }
 };
 
-}  // namespace
 
 TEST_F(SaveSlots, SavesIntoTheSelectedSlotAndLoadsItBackRefusingWhatCannotBeDone) {
   // A hand-ordered index: slot 4, then slot 1 whose campaign is no longer installed.
@@ -99,3 +98,5 @@ TEST_F(SaveSlots, SavesIntoTheSelectedSlotAndLoadsItBackRefusingWhatCannotBeDone
   EXPECT_EQ(Main->Campaign->SaveFolder, "save4\\");
   EXPECT_EQ(Main->Campaign->PlayerFleet()->Fuel, fuel);
 }
+
+}  // namespace

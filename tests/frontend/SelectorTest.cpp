@@ -31,7 +31,6 @@ protected:
   }
 };
 
-}  // namespace
 
 TEST_F(SelectorScreen, ListsTheAddOnsAndTheSavedGames) {
   Open(smAddOns);
@@ -136,3 +135,5 @@ TEST_F(SelectorScreen, AnEmptyIndexOffersTenEmptySlotsAndCannotLoad) {
   EXPECT_EQ(S().ScrollOffset, 0);
   EXPECT_TRUE(Main->Errors.empty()) << ErrorText();
 }
+
+}  // namespace

@@ -31,7 +31,6 @@ protected:
   std::unique_ptr<TfmMain> Main;
 };
 
-}  // namespace
 
 TEST(SplashTimeline, CaptionsShowOnlyInsideTheirFrames) {
   for (int n : {170, 220, 240, 290, 310, 360, 0, 400}) EXPECT_EQ(TSplash::CaptionAt(n), "") << n;
@@ -103,3 +102,5 @@ TEST_F(SplashScreen, AHugeLineCountDrawsOnlyTheLinesOnTheScreen) {
   EXPECT_EQ(frameWith("31"), thirty);
   EXPECT_TRUE(Main->Errors.empty()) << Main->Errors.front();
 }
+
+}  // namespace

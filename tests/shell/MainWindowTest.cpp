@@ -47,7 +47,6 @@ protected:
   std::unique_ptr<TfmMain> Main;
 };
 
-}  // namespace
 
 TEST_F(MainWindow, StartsInTheSplashWithoutCursorPlayingTheMenuTheme) {
   Start();
@@ -165,3 +164,5 @@ TEST_F(MainWindow, LosingActivationStopsTheTimerAndComingBackRestartsIt) {
   EXPECT_TRUE(Main->DXTimer.Enabled);
   EXPECT_TRUE(Main->DXDraw->CanDraw());
 }
+
+}  // namespace

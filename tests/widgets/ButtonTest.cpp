@@ -14,7 +14,6 @@ struct ButtonListTest : ::testing::Test {
   TButtonList buttons{&surface, &images};
 };
 
-}  // namespace
 
 TEST_F(ButtonListTest, HitTestExcludesTheBorders) {
   buttons.Add("go", 375, 200, 113, 30, "", 2);
@@ -130,3 +129,5 @@ TEST_F(ButtonListTest, ADimmedButtonIsNotClickedButSaysWhyOnItsOwnPanel) {
   hail->Draw();
   EXPECT_EQ(buttons.HitTestDimmed(150, 105, 6), "");
 }
+
+}  // namespace

@@ -28,7 +28,6 @@ struct DrawingTest : ::testing::Test {
   }
 };
 
-}  // namespace
 
 TEST_F(DrawingTest, DrawCenteredAtItsOwnSizeIsThePlainDraw) {
   AddSolidImage(images, "box", 20, 10, 0xFFFFFF);
@@ -311,5 +310,7 @@ TEST_F(DrawingTest, AnOutlineIsDrawnWhereItCrossesTheSurfaceOnly) {
   EXPECT_GT(CountPainted(), 300);
   for (int x = 0; x < 800; ++x)
     for (int y = 0; y < 600; ++y)
-      if (Painted(x, y)) EXPECT_NEAR(std::hypot(x - 99.5, y - 99.5), 599.5, 1.5) << x << "," << y;
+      if (Painted(x, y)) { EXPECT_NEAR(std::hypot(x - 99.5, y - 99.5), 599.5, 1.5) << x << "," << y; }
 }
+
+}  // namespace
