@@ -27,7 +27,6 @@ struct TextFitTest : ::testing::Test {
   }
 };
 
-}  // namespace
 
 TEST_F(TextFitTest, WrappedLinesKeepEveryWordInOrderAndFitTheWidth) {
   const std::string text = "Government : Elected council of captains, answerable to the fleet";
@@ -64,3 +63,5 @@ TEST_F(TextFitTest, ABoxDrawsNothingPastItsEdgesAndMarksWhatItLeftOut) {
   EXPECT_EQ(DrawTextBox(canvas, {10, 10, 10, 100}, 10, lines), 0);
   EXPECT_EQ(PaintedOutside({0, 0, 0, 0}), 0);
 }
+
+}  // namespace
