@@ -67,7 +67,10 @@ int main(int, char**) {
             int key = SdlKeyToVirtualKey(e.key.keysym.sym, e.key.keysym.scancode);
             if (!key) break;
             main.DXInput->SetKeyDown(key, true);
-            main.FormKeyDown(key, (e.key.keysym.mod & KMOD_SHIFT) != 0, (e.key.keysym.mod & KMOD_CTRL) != 0, alt);
+            // A held key repeats its key-down; a command acts once, on the press.
+            const bool shift = (e.key.keysym.mod & KMOD_SHIFT) != 0, ctrl = (e.key.keysym.mod & KMOD_CTRL) != 0;
+            if (e.key.repeat) main.FormKeyRepeat(key, shift, ctrl, alt);
+            else main.FormKeyDown(key, shift, ctrl, alt);
             break;
           }
           case SDL_KEYUP: {

@@ -354,10 +354,13 @@ void TMelee::PilotCommands(TGameObject& ship, int pilot) {
   TDXInput& in = *Env.Input;
   const bool joy = pilot == 1 ? Joystick1 : Joystick2;
   auto held = [&](TShipControl c) { return ControlOn(in, pilot, c, joy); };
-  auto consume = [&](TShipControl c) { in.SetState(ControlState(pilot, c, joy), false); };
+  // The toggles act once per press, however long the key is held; a press they use is
+  // consumed, so the other pilot sharing the joystick's buttons does not toggle too.
+  auto pressed = [&](TShipControl c) { return ControlPressed(in, pilot, c, joy); };
+  auto consume = [&](TShipControl c) { in.Consume(ControlState(pilot, c, joy)); };
   double step = held(scFine) ? 1.0 : ship.TurnRate;
   bool& lock = pilot == 1 ? Lock1 : Lock2;
-  if (held(scLock)) {
+  if (pressed(scLock)) {
     lock = !lock;
     consume(scLock);
   }
@@ -370,7 +373,7 @@ void TMelee::PilotCommands(TGameObject& ship, int pilot) {
       if (ship.TurnRate >= d) ship.Heading = b / DEGREES_PER_UNIT;
     }
   }
-  if (held(scAutopilot)) {
+  if (pressed(scAutopilot)) {
     ship.AIDriven = !ship.AIDriven;
     consume(scAutopilot);
   }

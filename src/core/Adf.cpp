@@ -222,7 +222,9 @@ std::unordered_map<std::string, TCached>& Cache() {
 
 void Stamp(const std::string& path, bool& exists, long long& mtime, long long& size) {
   struct stat st;
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+  // A pipe or a device counts as a file too: it is read once, to its end, and kept while its
+  // time stamp stays the same.
+  if (::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) {
     exists = true;
     mtime = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
     size = static_cast<long long>(st.st_size);

@@ -98,16 +98,25 @@ std::string ExecutableFolder() {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
-  std::ifstream in(ResolvePath(path), std::ios::binary | std::ios::ate);
+  const std::string resolved = ResolvePath(path);
+  struct stat st;
+  if (::stat(resolved.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  std::ifstream in(resolved, std::ios::binary);
   if (!in) return false;
-  // Read in one go into a buffer of the file's size: the pictures are megabytes, and growing a
-  // stream buffer step by step copied them over and over at start-up.
-  const std::streamoff size = in.tellg();
-  if (size < 0) return false;
-  contents.resize(static_cast<size_t>(size));
-  in.seekg(0);
-  if (size > 0 && !in.read(contents.data(), size)) return false;
-  return true;
+  if (S_ISREG(st.st_mode)) {
+    // Read in one go into a buffer of the file's size: the pictures are megabytes, and growing
+    // a stream buffer step by step copied them over and over at start-up.
+    contents.resize(static_cast<size_t>(st.st_size));
+    if (st.st_size > 0 && !in.read(contents.data(), static_cast<std::streamsize>(st.st_size))) return false;
+    // A file that grew since it was measured is read to its end all the same.
+    if (in.peek() == std::char_traits<char>::eof()) return true;
+  } else {
+    contents.clear();
+  }
+  // A pipe, a terminal or a device has no size: it is read in blocks until its end.
+  char block[65536];
+  while (in.read(block, sizeof block) || in.gcount() > 0) contents.append(block, static_cast<size_t>(in.gcount()));
+  return in.eof() && !in.bad();
 }
 
 bool AtomicWriteFile(const std::string& raw, const std::string& contents, bool sync) {

@@ -30,5 +30,10 @@ int ControlState(int player, TShipControl control, bool joystick);
 inline bool ControlOn(const TDXInput& input, int player, TShipControl control, bool joystick) {
   return input.IsOn(ControlState(player, control, joystick));
 }
+// Whether that control was pressed since the update before (one press however long it is held):
+// the reading of the controls that toggle, the autopilot and the lock.
+inline bool ControlPressed(const TDXInput& input, int player, TShipControl control, bool joystick) {
+  return input.Pressed(ControlState(player, control, joystick));
+}
 
 }  // namespace sw

@@ -20,21 +20,45 @@ void TDXInput::SetKeyAssignment(int state, int slot, int key) {
 }
 
 void TDXInput::SetKeyDown(int code, bool down) {
-  if (code > 0 && code < 256) KeyStates[code] = down;
+  if (code <= 0 || code >= 256) return;
+  // The platform repeats the key-down of a held key: only a key that was up makes a press.
+  if (down && !KeyStates[code]) KeyLatches[code] = true;
+  KeyStates[code] = down;
+}
+
+void TDXInput::SetJoystickState(int state, bool on) {
+  if (state < 0 || state >= InputStateCount) return;
+  if (on && !Joystick[state]) JoystickLatches[state] = true;
+  Joystick[state] = on;
 }
 
 void TDXInput::ReleaseAll() {
   KeyStates.fill(false);
+  KeyLatches.fill(false);
   Joystick.fill(false);
+  JoystickLatches.fill(false);
+}
+
+void TDXInput::Consume(int state) {
+  if (state < 0 || state >= InputStateCount) return;
+  States[state] = false;
+  Presses[state] = false;
 }
 
 void TDXInput::Update() {
   for (int s = 0; s < InputStateCount; ++s) {
-    bool on = JoystickEnabled && Joystick[s];
-    for (int k : Keys[s])
-      if (KeyDown(k)) on = true;
+    bool pressed = JoystickEnabled && JoystickLatches[s];
+    bool on = pressed || (JoystickEnabled && Joystick[s]);
+    for (int k : Keys[s]) {
+      if (k <= 0 || k >= 256) continue;
+      if (KeyLatches[k]) pressed = true;
+      if (KeyStates[k] || KeyLatches[k]) on = true;
+    }
     States[s] = on;
+    Presses[s] = pressed;
   }
+  KeyLatches.fill(false);
+  JoystickLatches.fill(false);
 }
 
 }  // namespace sw

@@ -2,6 +2,21 @@
 // The keyboard and joystick input device: 36 control states (up, down, left, right, button 1
 // to button 32), each on while any of its up to three keys is down or the joystick sets it.
 // Keys are Windows virtual-key codes, as config.ini and the data write them.
+//
+// Levels and presses. The platform reports keys as they go down and up, at any moment between
+// two frame ticks; Update() turns what happened since the previous Update into two readings
+// per state, which stay the same until the next Update:
+//   IsOn(state)     the level: a key or joystick input of the state is held now, or was pressed
+//                   since the previous Update (so a tap that went down and up between two ticks
+//                   is still seen for one tick). Held controls read it: turning, thrust, guns.
+//   Pressed(state)  the press edge: one of the state's keys went down from up, or its joystick
+//                   input switched on, since the previous Update. A key held for seconds gives
+//                   one press; a down and up between two ticks gives one press; every new press
+//                   gives one more. Commands that act once per press read it: the autopilot
+//                   and lock toggles.
+// The battle calls Update once per simulation step; the main window calls it on every other
+// frame tick, so a press made in a menu never reaches a later battle. Whoever records the
+// pilots' commands (a replay, a network peer) records these two readings after Update.
 #include <array>
 #include <cstdint>
 
@@ -20,23 +35,36 @@ public:
   void SetKeyAssignment(int state, int slot, int key);
   int KeyAssignment(int state, int slot) const { return Keys[state][slot]; }
 
-  // Fed by the platform as keys go down and up, and as the joystick moves.
+  // Fed by the platform as keys go down and up, and as the joystick moves. A key going down
+  // while it is up, or a joystick input switching on, is latched as a press until Update.
   void SetKeyDown(int vk, bool down);
   bool KeyDown(int vk) const { return vk > 0 && vk < 256 && KeyStates[vk]; }
-  void SetJoystickState(int state, bool on) { Joystick[state] = on; }
+  void SetJoystickState(int state, bool on);
+  // Everything up, latched presses dropped (the window lost the focus).
   void ReleaseAll();
   bool JoystickEnabled = true;
 
-  // Reads both devices and recomputes the 36 states.
+  // Reads both devices: recomputes the 36 levels and presses, and clears the latches.
   void Update();
+  // The level of a state after the last Update (see above).
   bool IsOn(int state) const { return state >= 0 && state < InputStateCount && States[state]; }
-  void SetState(int state, bool on) { States[state] = on; }
+  // Whether the state was pressed in the time the last Update read (see above).
+  bool Pressed(int state) const { return state >= 0 && state < InputStateCount && Presses[state]; }
+  // Takes the state's level and press away for the rest of this tick (a command that has used
+  // the press, so another reader of the same state does not use it again).
+  void Consume(int state);
+  void SetState(int state, bool on) {
+    if (state >= 0 && state < InputStateCount) States[state] = on;
+  }
 
 private:
   std::array<std::array<int, 3>, InputStateCount> Keys{};
   std::array<bool, 256> KeyStates{};
+  std::array<bool, 256> KeyLatches{};  // went down since the last Update
   std::array<bool, InputStateCount> Joystick{};
+  std::array<bool, InputStateCount> JoystickLatches{};
   std::array<bool, InputStateCount> States{};
+  std::array<bool, InputStateCount> Presses{};
 };
 
 // Windows virtual-key codes the game uses by name.

@@ -78,6 +78,7 @@ void TfmMain::DrawBattleState() {
   } else if (b.Phase == bpOver) {
     b.DrawAfterBattle();
   } else {
+    BattleReadInput = true;
     b.Update();
     UpdateMicros += b.LastUpdateMicros;
     b.DrawBattle();

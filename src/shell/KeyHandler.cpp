@@ -33,6 +33,12 @@ void TfmMain::FormKeyDown(int key, bool shift, bool ctrl, bool alt) {
   });
 }
 
+void TfmMain::FormKeyRepeat(int key, bool shift, bool ctrl, bool alt) {
+  if (GameState != gsCampaign || CampaignSubScreen != csFindAStar) return;
+  if (key == vk::Escape || (key >= vk::F9 && key <= vk::F12)) return;
+  FormKeyDown(key, shift, ctrl, alt);
+}
+
 void TfmMain::SimulateKey(int key, bool shift, bool ctrl, bool alt) { FormKeyDown(key, shift, ctrl, alt); }
 
 void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {

@@ -237,6 +237,7 @@ void TfmMain::ApplyMusicVolume() {
 
 void TfmMain::DXTimerTimer() {
   ++TickCount;
+  BattleReadInput = false;
   if (GameState == gsCampaign && Campaign) {
     auto start = std::chrono::steady_clock::now();
     Guarded([&] { Campaign->FrameUpdate(GhostMode); });
@@ -249,7 +250,10 @@ void TfmMain::DXTimerTimer() {
     DXDraw->Fill(clBlack);
     DrawLiveScreen();
   });
-  if (!DXDraw->CanDraw()) return;
+  if (!DXDraw->CanDraw()) {
+    ReadInputOutsideBattle();
+    return;
+  }
   Guarded([&] {
     if (CursorVisible) DXImageListMain->Find("cursor").Draw(DXDraw->Surface, MouseX, MouseY);
   });
@@ -257,6 +261,14 @@ void TfmMain::DXTimerTimer() {
   Guarded([&] { DrawNotice(); });
   DrawErrorLine();
   DXDraw->Flip();
+  ReadInputOutsideBattle();
+}
+
+void TfmMain::ReadInputOutsideBattle() {
+  // The battle reads the input device once per step. On every other tick the main window reads
+  // it, so presses latched on a menu, the map or a paused battle are dropped here instead of
+  // toggling the autopilot or the lock when a battle runs again.
+  if (!BattleReadInput) DXInput->Update();
 }
 
 void TfmMain::DrawErrorLine() {

@@ -44,6 +44,9 @@ public:
   // The frame tick.
   void DXTimerTimer();
   void FormKeyDown(int key, bool shift, bool ctrl, bool alt);
+  // The platform's repeat of a held key. Commands act once per press, so a repeat only types on
+  // in the find-a-star box; everywhere else it does nothing.
+  void FormKeyRepeat(int key, bool shift, bool ctrl, bool alt);
   void DXDrawMouseDown(int button, int x, int y);
   void MouseMove(int x, int y);
 
@@ -173,6 +176,9 @@ private:
   bool AutosaveDue = false;
   // The campaign was live since it was last autosaved on leaving.
   bool CampaignPlayed = false;
+  // Whether this frame tick's battle step has read the input device.
+  bool BattleReadInput = false;
+  void ReadInputOutsideBattle();
   void PlayMusic(const std::string& name);
   void StopMusic(const std::string& name);
   TGammaRamp RampPlus(int amount) const;

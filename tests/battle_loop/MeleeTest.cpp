@@ -230,6 +230,64 @@ TEST_F(BattleTest, PilotKeysTurnThrustAndToggleLockAndAutopilot) {
   EXPECT_FALSE(s.AIDriven);
 }
 
+TEST_F(BattleTest, TheAutopilotAndLockToggleOncePerPressHoweverLongOrShortThePress) {
+  WriteBattle(TwoShips());
+  Main->StartBattle(gsDogfight);
+  ASSERT_TRUE(Main->Battle);
+  TMelee& b = *Main->Battle;
+  TGameObject& s = *b.Objects.Find("player1ship");
+  TDXInput& in = *Main->DXInput;
+  // A press made while the battle waits on its pre-battle screen is not kept for the fight.
+  in.SetKeyDown('A', true);
+  in.SetKeyDown('A', false);
+  Main->DXTimerTimer();
+  b.Phase = bpFighting;
+  Main->DXTimerTimer();
+  EXPECT_FALSE(s.AIDriven);
+  // A tap that goes down and up between two ticks toggles once.
+  in.SetKeyDown('A', true);
+  in.SetKeyDown('A', false);
+  Main->DXTimerTimer();
+  EXPECT_TRUE(s.AIDriven);
+  Main->DXTimerTimer();
+  EXPECT_TRUE(s.AIDriven);
+  // Held for a hundred ticks (the platform repeating its key-down): one toggle.
+  for (int t = 0; t < 100; ++t) {
+    in.SetKeyDown('A', true);
+    Main->DXTimerTimer();
+  }
+  in.SetKeyDown('A', false);
+  Main->DXTimerTimer();
+  EXPECT_FALSE(s.AIDriven);
+  // Sixteen taps, one per tick or every few ticks: sixteen toggles, and the lock the same way.
+  int toggles = 0;
+  bool lock = b.Lock1;
+  int lockToggles = 0;
+  for (int tap = 0; tap < 16; ++tap) {
+    const bool before = s.AIDriven;
+    in.SetKeyDown('A', true);
+    in.SetKeyDown('4', true);
+    Main->DXTimerTimer();
+    in.SetKeyDown('A', false);
+    in.SetKeyDown('4', false);
+    for (int gap = 0; gap < tap % 3; ++gap) Main->DXTimerTimer();
+    toggles += s.AIDriven != before;
+    lockToggles += b.Lock1 != lock;
+    lock = b.Lock1;
+  }
+  EXPECT_EQ(toggles, 16);
+  EXPECT_EQ(lockToggles, 16);
+  EXPECT_FALSE(s.AIDriven);
+  // The held reading still holds: a held turn key turns on every tick.
+  b.Lock1 = false;
+  const double heading = s.Heading;
+  in.SetKeyDown(vk::Right, true);
+  for (int t = 0; t < 3; ++t) Main->DXTimerTimer();
+  in.SetKeyDown(vk::Right, false);
+  EXPECT_NEAR(s.Heading, WrapHeading(heading + 3 * s.TurnRate), 1e-9);
+  EXPECT_TRUE(Main->Errors.empty()) << Main->Errors.front();
+}
+
 TEST_F(BattleTest, ThePhaseTestsDrawAnEndingBattleAsRunningForOneMoreFrame) {
   WriteBattle(TwoShips());
   Main->StartBattle(gsDogfight);

@@ -92,3 +92,22 @@ TEST(Runner, BenchPrintsItsLine) {
   EXPECT_NE(out.find("bench: ticks=20 mean_us="), std::string::npos) << out;
   EXPECT_NE(out.find("p99_us="), std::string::npos);
 }
+
+TEST(Runner, ReadsItsScriptAndBattleFileFromAPipe) {
+  // A pipe has no size: the script (and the battle file) are read until the pipe ends.
+  TGameRootCopy root;
+  TTempFolder dir;
+  const std::string json = dir.Path + "/s.json", log = dir.Path + "/out.txt";
+  const std::string cmd = "printf '# piped\\n2 key 27\\n' | " + std::string(STARWAKE_HEADLESS) + " --root " + root.Path +
+                          " --ticks 12 --script /dev/stdin --state-json " + json + " > " + log + " 2>&1";
+  int rc = std::system(cmd.c_str());
+  ASSERT_TRUE(WIFEXITED(rc));
+  ASSERT_EQ(WEXITSTATUS(rc), 0);
+  EXPECT_EQ(ReadJson(json)["game_state"], 2) << "the piped Escape left the splash for the menu";
+  const std::string battle = "cat " + root.Path + "bench/battle.adf | " + std::string(STARWAKE_HEADLESS) + " --root " +
+                             root.Path + " --ticks 2 --battle-file /dev/stdin --state-json " + json + " > " + log + " 2>&1";
+  rc = std::system(battle.c_str());
+  ASSERT_TRUE(WIFEXITED(rc));
+  ASSERT_EQ(WEXITSTATUS(rc), 0);
+  EXPECT_GE(ReadJson(json)["battle"]["objects"].size(), 6u) << "the bench battle's six ships came through the pipe";
+}
