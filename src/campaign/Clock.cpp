@@ -22,7 +22,7 @@ constexpr int HostileRelation = 30;     // this or less is hostile
 constexpr double TraderReach = 200;     // traders pick locations closer than this
 
 double Distance(int x1, int y1, int x2, int y2) {
-  return std::hypot(static_cast<double>(x2 - x1), static_cast<double>(y2 - y1));
+  return std::hypot(static_cast<double>(x2) - x1, static_cast<double>(y2) - y1);
 }
 
 // One of the candidates at random; -1 when there is none (the step then skips the fleet or
@@ -165,8 +165,8 @@ void TGameMain::FlightAndArrivals() {
     if (r > 0) {
       if (r < d) {
         const double k = Round(r) / d;
-        here.X = fleet->X = Round(tx + (here.X - tx) * k);
-        here.Y = fleet->Y = Round(ty + (here.Y - ty) * k);
+        here.X = fleet->X = Round(tx + (static_cast<double>(here.X) - tx) * k);
+        here.Y = fleet->Y = Round(ty + (static_cast<double>(here.Y) - ty) * k);
       }
       ++i;
       continue;

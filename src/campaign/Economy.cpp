@@ -11,6 +11,7 @@
 #include "campaign/TradeLines.h"
 #include "campaign/WorldFiles.h"
 #include "core/Adf.h"
+#include "core/HeldNumber.h"
 #include "core/Text.h"
 
 namespace sw {
@@ -67,7 +68,11 @@ void TGameMain::ReadTradePosts() {
       DataError(file, section, key, "\"" + text + "\" is not a number");
       return 0;
     }
-    return static_cast<int>(*v);
+    // Prices and counts are held to a range the sums of a trade cannot overflow.
+    std::string problem;
+    const int held = static_cast<int>(HoldToRange(*v, -CampaignLimits::Amount, CampaignLimits::Amount, &problem));
+    if (!problem.empty()) DataError(file, section, key, problem);
+    return held;
   };
   auto readList = [&](const std::string& section, const std::string& countKey, const std::string& itemKey,
                       TNameValueList& list) {
@@ -90,7 +95,10 @@ void TGameMain::ReadTradePosts() {
         DataError(file, section, key, "ship class \"" + line->first + "\" is not in the campaign");
         continue;
       }
-      list.Items.emplace_back(ShipInfos.NameAt(cls), std::to_string(line->second));
+      std::string problem;
+      const long long price = HoldToRange(line->second, -CampaignLimits::Amount, CampaignLimits::Amount, &problem);
+      if (!problem.empty()) DataError(file, section, key, "the price " + problem);
+      list.Items.emplace_back(ShipInfos.NameAt(cls), std::to_string(price));
     }
   };
   TradePosts.Clear();

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "campaign/WorldFiles.h"
 #include "core/Text.h"
 
 namespace sw {
@@ -50,6 +51,19 @@ std::optional<TEventPlace> ParseEventPlace(const std::string& value) {
   place.X = static_cast<int>(*px);
   place.Y = static_cast<int>(*py);
   return place;
+}
+
+std::optional<TEventNumberRange> EventNumberRange(const std::string& key) {
+  const TEventNumberRange range{0, CampaignLimits::Range}, amount{-CampaignLimits::Amount, CampaignLimits::Amount},
+      warp{-CampaignLimits::WarpMod, CampaignLimits::WarpMod};
+  for (const char* k : {"VAR_SCAN_RANGE", "VAR_COM_RANGE", "VAR_DETECT_RANGE", "VAR_INT_RANGE"})
+    if (SameText(key, k)) return range;
+  for (const char* k : {"GET_RU", "GIVE_RU", "GET_CREW", "GIVE_CREW", "GET_FUEL", "GIVE_FUEL", "FUEL_CAP_MOD"})
+    if (SameText(key, k)) return amount;
+  if (SameText(key, "WARP_SPEED_MOD")) return warp;
+  for (const char* prefix : {"TRADE_SELL_CREW@", "TRADE_SELL_FUEL@", "TRADE_BUY_FUEL@", "TRADE_ADD_VALUE@"})
+    if (NameAfter(key, prefix)) return amount;
+  return std::nullopt;
 }
 
 std::optional<std::string> NameAfter(const std::string& key, const std::string& prefix) {

@@ -39,6 +39,14 @@ struct TEventPlace {
 };
 std::optional<TEventPlace> ParseEventPlace(const std::string& value);
 
+// The range a number key of an event is held to when the event runs (a value outside is a data
+// error and the nearer end is used): the ranges, the amounts given and paid, the warp and tank
+// changes and the trade terms. No value for keys without one.
+struct TEventNumberRange {
+  long long Lo, Hi;
+};
+std::optional<TEventNumberRange> EventNumberRange(const std::string& key);
+
 // The name after the "@" of a key that starts with the prefix (letter case ignored), or no
 // value when the key is not of that kind.
 std::optional<std::string> NameAfter(const std::string& key, const std::string& prefix);

@@ -17,6 +17,8 @@
 #include "campaign/TradeLines.h"
 #include "campaign/WorldFiles.h"
 #include "core/Adf.h"
+#include "core/HeldNumber.h"
+#include "core/Numbers.h"
 #include "core/Paths.h"
 #include "core/Text.h"
 
@@ -75,6 +77,12 @@ private:
     if (!v || *v < INT_MIN || *v > INT_MAX) {
       Error(key, "\"" + text + "\" is not a number");
       return std::nullopt;
+    }
+    if (const auto range = EventNumberRange(key)) {
+      std::string problem;
+      const long long held = HoldToRange(*v, range->Lo, range->Hi, &problem);
+      if (!problem.empty()) Error(key, problem);
+      return held;
     }
     return *v;
   }

@@ -169,7 +169,8 @@ int TGameMain::Relation(const std::string& race) const {
 bool TGameMain::WithinRange(int x, int y, int range) const {
   const TFleet* player = PlayerFleet();
   if (!player) return false;
-  return std::hypot(static_cast<double>(x - player->X), static_cast<double>(y - player->Y)) < range;
+  // Subtracted as reals: no position pair overflows.
+  return std::hypot(static_cast<double>(x) - player->X, static_cast<double>(y) - player->Y) < range;
 }
 
 TColor TGameMain::RaceColor(const std::string& race) const {

@@ -10,6 +10,8 @@
 #include "campaign/TradeLines.h"
 #include "campaign/WorldFiles.h"
 #include "core/Adf.h"
+#include "core/HeldNumber.h"
+#include "core/Numbers.h"
 #include "core/Paths.h"
 #include "core/Text.h"
 
@@ -172,6 +174,11 @@ private:
       return false;
     }
     v = *n;
+    if (const auto range = EventNumberRange(key)) {
+      std::string problem;
+      v = HoldToRange(*n, range->Lo, range->Hi, &problem);
+      if (!problem.empty()) Error(e, key, problem);
+    }
     return true;
   }
   void Location(const TEvent& e, const std::string& key, const std::string& name) {

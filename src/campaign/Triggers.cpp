@@ -8,6 +8,8 @@
 #include "campaign/GameMain.h"
 #include "campaign/WorldFiles.h"
 #include "core/Adf.h"
+#include "core/HeldNumber.h"
+#include "core/Numbers.h"
 #include "core/Text.h"
 
 namespace sw {
@@ -38,6 +40,13 @@ void TGameMain::ReadTriggers() {
     }
     return static_cast<int>(*v);
   };
+  // Held to a range the area check can subtract and compare without overflowing.
+  auto readRanged = [&](const std::string& section, const std::string& key, int def, int lo, int hi) {
+    std::string problem;
+    const int v = static_cast<int>(HoldToRange(readInt(section, key, def), lo, hi, &problem));
+    if (!problem.empty()) DataError(file, section, key, problem);
+    return v;
+  };
   auto readText = [&](const std::string& section, const std::string& key) {
     return Trim(AdfReadString(file, section, key, ""));
   };
@@ -52,9 +61,10 @@ void TGameMain::ReadTriggers() {
       minutes = ParseStarDate(NoDate);
     }
     t->TimeMinutes = *minutes;
-    t->X = readInt(name, "TRIGGER_X", -1);
-    t->Y = readInt(name, "TRIGGER_Y", -1);
-    t->Radius = readInt(name, "TRIGGER_RADIUS", 0);
+    const int coordinate = CampaignLimits::Coordinate;
+    t->X = readRanged(name, "TRIGGER_X", -1, -coordinate, coordinate);
+    t->Y = readRanged(name, "TRIGGER_Y", -1, -coordinate, coordinate);
+    t->Radius = readRanged(name, "TRIGGER_RADIUS", 0, -CampaignLimits::Range, CampaignLimits::Range);
     t->CharName = readText(name, "TRIGGER_CHAR");
     t->RaceName = readText(name, "TRIGGER_RACE");
     t->GainDev = readText(name, "TRIGGER_GAIN_DEV");
@@ -66,7 +76,7 @@ void TGameMain::ReadTriggers() {
       DataError(file, name, "TRIGGER_CTYPE", "the type " + std::to_string(t->CType) + " is not 0 (inside) or 1 (outside)");
       t->CType = 0;
     }
-    t->ExecTimes = readInt(name, "TRIGGER_EXEC_TIMES", 1);
+    t->ExecTimes = readRanged(name, "TRIGGER_EXEC_TIMES", 1, -CampaignLimits::ExecTimes, CampaignLimits::ExecTimes);
     t->SystemName = readText(name, "TRIGGER_SYSTEM");
     t->KillFleet = readText(name, "TRIGGER_KILL_FLEET");
     int states = readInt(name, "TRIGGER_ON_STATE", 0);
@@ -112,8 +122,8 @@ void TGameMain::CheckTriggers() {
 
     // 2. The area. An event may have moved the player's fleet: read it afresh.
     player = PlayerFleet();
-    const double distance =
-        std::hypot(static_cast<double>(player->X - t.X), static_cast<double>(player->Y - t.Y));
+    // Subtracted as reals: no position pair overflows.
+    const double distance = std::hypot(static_cast<double>(player->X) - t.X, static_cast<double>(player->Y) - t.Y);
     const bool inside = distance <= t.Radius;
     const bool areaHolds = t.CType == 0 ? inside && t.Radius > 0 : !inside && t.Radius >= 1;
     if (areaHolds) {

@@ -4,6 +4,7 @@
 #include "campaign/GameMain.h"
 #include "campaign/SafeNames.h"
 #include "core/Adf.h"
+#include "core/HeldNumber.h"
 #include "core/Colors.h"
 #include "core/Numbers.h"
 #include "core/Paths.h"
@@ -160,6 +161,22 @@ int TWorldReader::ReadInt(const std::string& file, const std::string& section, c
   return static_cast<int>(*v);
 }
 
+int TWorldReader::ReadRanged(const std::string& file, const std::string& section, const std::string& key, int def,
+                             int lo, int hi) {
+  std::string problem;
+  const int v = static_cast<int>(HoldToRange(ReadInt(file, section, key, def), lo, hi, &problem));
+  if (!problem.empty()) Error(file, section, key, problem);
+  return v;
+}
+
+void TWorldReader::HoldPlanet(TPlanet& planet, const std::string& section, const std::string& key) {
+  std::string problem;
+  for (int* field : {&planet.Resources, &planet.Population}) {
+    *field = static_cast<int>(HoldToRange(*field, 0, CampaignLimits::Amount, &problem));
+    if (!problem.empty()) Error(Map, section, key, "planet \"" + planet.Name + "\": " + problem);
+  }
+}
+
 int TWorldReader::ReadCount(const std::string& file, const std::string& section, const std::string& key) {
   const int n = ReadInt(file, section, key, 0);
   if (n < 0 || n > MaxListCount) {
@@ -270,11 +287,11 @@ void TWorldReader::ReadRaces() {
     r->Class = AdfReadString(file, key, "CLASS", "");
     r->RHomeworld = AdfReadString(file, key, "R_HOMEWROLD", "");
     r->Government = AdfReadString(file, key, "GOVERNMENT", "");
-    r->MinPatrolers = ReadInt(campRace, key, "MIN_PATROLERS", 0);
+    r->MinPatrolers = ReadRanged(campRace, key, "MIN_PATROLERS", 0, 0, CampaignLimits::PatrolShips);
     r->MajorPatCraft = Trim(AdfReadString(campRace, key, "MAJOR_PAT_CRAFT", ""));
     r->MinorPatCraft = Trim(AdfReadString(campRace, key, "MINOR_PAT_CRAFT", ""));
-    r->MajorPatMax = ReadInt(campRace, key, "MAJOR_PAT_MAX", 0);
-    r->MinorPatMax = ReadInt(campRace, key, "MINOR_PAT_MAX", 0);
+    r->MajorPatMax = ReadRanged(campRace, key, "MAJOR_PAT_MAX", 0, 0, CampaignLimits::PatrolShips);
+    r->MinorPatMax = ReadRanged(campRace, key, "MINOR_PAT_MAX", 0, 0, CampaignLimits::PatrolShips);
     r->PatName = AdfReadString(campRace, key, "PAT_NAME", "");
     r->RaceSect = AdfReadString(Map, "RACE_SECT", key, "");
     Game.Races.Add(key, std::move(r));
@@ -303,10 +320,10 @@ void TWorldReader::AddNoneRace() {
 }
 
 void TWorldReader::ReadMisc() {
-  Game.ComRange = ReadInt(Map, "MISC", "COM_RANGE", 5);
-  Game.ScanRange = ReadInt(Map, "MISC", "SCAN_RANGE", 30);
-  Game.SensorRange = ReadInt(Map, "MISC", "SENSOR_RANGE", 200);
-  Game.InterceptRange = ReadInt(Map, "MISC", "INTERCEPT_RANGE", 45);
+  Game.ComRange = ReadRanged(Map, "MISC", "COM_RANGE", 5, 0, CampaignLimits::Range);
+  Game.ScanRange = ReadRanged(Map, "MISC", "SCAN_RANGE", 30, 0, CampaignLimits::Range);
+  Game.SensorRange = ReadRanged(Map, "MISC", "SENSOR_RANGE", 200, 0, CampaignLimits::Range);
+  Game.InterceptRange = ReadRanged(Map, "MISC", "INTERCEPT_RANGE", 45, 0, CampaignLimits::Range);
   Game.CanTrade = AdfReadBool(Map, "MISC", "CAN_TRADE", false);
   Game.CanMine = AdfReadBool(Map, "MISC", "CAN_MINE", false);
   Game.CanBuild = AdfReadBool(Map, "MISC", "CAN_BUILD", false);
@@ -341,8 +358,8 @@ void TWorldReader::ReadLocations() {
       Error(Map, s, "LOC_NAME", "a location named \"" + loc->LocName + "\" comes earlier in the map");
       continue;
     }
-    loc->X = ReadInt(Map, s, "LOC_X", 0);
-    loc->Y = ReadInt(Map, s, "LOC_Y", 0);
+    loc->X = ReadRanged(Map, s, "LOC_X", 0, -CampaignLimits::Coordinate, CampaignLimits::Coordinate);
+    loc->Y = ReadRanged(Map, s, "LOC_Y", 0, -CampaignLimits::Coordinate, CampaignLimits::Coordinate);
     loc->LocType = ReadInt(Map, s, "LOC_TYPE", 0);
     if (loc->LocType < ltStarSystem || loc->LocType > ltPhenomenon) {
       Error(Map, s, "LOC_TYPE", "the type " + std::to_string(loc->LocType) + " is not 0..5");
@@ -373,6 +390,7 @@ void TWorldReader::ReadLocations() {
         Error(Map, s, key, "the location already has a planet named \"" + planet->Name + "\"");
         continue;
       }
+      HoldPlanet(*planet, s, key);
       const std::string name = planet->Name;
       loc->PlanetList.Add(name, std::make_unique<TPlanet>(std::move(*planet)));
     }
@@ -429,6 +447,14 @@ void TWorldReader::ReadShips(TFleet& fleet, const std::string& s) {
       Error(Map, s, key, "ship class \"" + ship->ShipClass + "\" is not in the campaign");
       continue;
     }
+    // Counts, hulls and crews beyond any fleet would overflow the sums of the fleet's totals.
+    std::string problem2;
+    ship->Count = static_cast<int>(HoldToRange(ship->Count, 1, MaxListCount, &problem2));
+    if (!problem2.empty()) Error(Map, s, key, "the count " + problem2);
+    ship->Structure = static_cast<int>(HoldToRange(ship->Structure, 0, MaxShipAmount, &problem2));
+    if (!problem2.empty()) Error(Map, s, key, "the structure " + problem2);
+    ship->Crew = static_cast<int>(HoldToRange(ship->Crew, 0, MaxShipAmount, &problem2));
+    if (!problem2.empty()) Error(Map, s, key, "the crew " + problem2);
     // In the campaign's own files 0 means the class's full value; a saved game holds what the
     // ships really had, so there a derelict stays without structure and an empty ship uncrewed.
     if (Game.SaveFolder.empty()) {
@@ -461,11 +487,12 @@ void TWorldReader::ReadFleets() {
     }
     if (Game.FindLocation(f->Name))
       Error(Map, s, "NAME", "the fleet has the name of a location; in open space it would be mistaken for it");
-    f->X = ReadInt(Map, s, "X", 0);
-    f->Y = ReadInt(Map, s, "Y", 0);
-    f->Fuel = ReadInt(Map, s, "FUEL", 0);
-    f->RU = ReadInt(Map, s, "RU", 0);
-    f->Crew = ReadInt(Map, s, "CREW", 0);
+    const int coordinate = CampaignLimits::Coordinate, amount = CampaignLimits::Amount;
+    f->X = ReadRanged(Map, s, "X", 0, -coordinate, coordinate);
+    f->Y = ReadRanged(Map, s, "Y", 0, -coordinate, coordinate);
+    f->Fuel = ReadRanged(Map, s, "FUEL", 0, 0, amount);
+    f->RU = ReadRanged(Map, s, "RU", 0, 0, amount);
+    f->Crew = ReadRanged(Map, s, "CREW", 0, 0, amount);
     ReadShips(*f, s);
     f->Devices = ReadList(s, "DEVICES", "DEVICE");
     f->Vips = ReadList(s, "VIPS", "VIP");
@@ -475,12 +502,12 @@ void TWorldReader::ReadFleets() {
     f->Cmdr = AdfReadString(Map, s, "CMDR", "Unknown");
     f->System = Trim(AdfReadString(Map, s, "SYSTEM", ""));
     f->DSystem = Trim(AdfReadString(Map, s, "DSYSTEM", ""));
-    f->DX = ReadInt(Map, s, "DX", -1);
-    f->DY = ReadInt(Map, s, "DY", -1);
+    f->DX = ReadRanged(Map, s, "DX", -1, -coordinate, coordinate);
+    f->DY = ReadRanged(Map, s, "DY", -1, -coordinate, coordinate);
     f->Patrol = AdfReadBool(Map, s, "PATROL", false);
     f->Trader = AdfReadBool(Map, s, "TRADER", false);
-    f->MaxFuel = ReadInt(Map, s, "MAXFUEL", 50);
-    f->WarpMod = ReadInt(Map, s, "WARPMOD", 0);
+    f->MaxFuel = ReadRanged(Map, s, "MAXFUEL", 50, 0, amount);
+    f->WarpMod = ReadRanged(Map, s, "WARPMOD", 0, -CampaignLimits::WarpMod, CampaignLimits::WarpMod);
 
     const std::string name = f->Name;  // read before the fleet is handed over
     TFleet& fleet = *Game.Fleets.Add(name, std::move(f));
@@ -520,7 +547,7 @@ void TWorldReader::ReadLists() {
     Game.Relations.Set(race, std::to_string(v < 0 ? 0 : v > 100 ? 100 : v));
   }
   for (const auto& cls : AdfReadKeys(Map, "DESIGNS")) {
-    const int cost = ReadInt(Map, "DESIGNS", cls, 0);
+    const int cost = ReadRanged(Map, "DESIGNS", cls, 0, -CampaignLimits::Amount, CampaignLimits::Amount);
     if (!Game.FindShipInfo(cls)) Error(Map, "DESIGNS", cls, "ship class \"" + cls + "\" is not in the campaign");
     Game.Designs.Set(cls, std::to_string(cost));
   }

@@ -14,6 +14,18 @@ namespace sw {
 
 class TGameMain;
 
+// The ranges the numbers of a campaign's files (and of a save's) are held to when read: far
+// beyond any campaign, yet small enough that the sums, distances and circles the clock, the
+// story and the map take of them stay well inside an int.
+namespace CampaignLimits {
+constexpr int Coordinate = 100000;   // positions on the map, both signs
+constexpr int Range = 100000;        // communication, scan, sensor and intercept ranges, trigger radii
+constexpr int Amount = 100000000;    // fuel, tanks, RUs, crew, prices, resources, population
+constexpr int WarpMod = 100000;      // a fleet's warp bonus, both signs
+constexpr int PatrolShips = 1000;    // ships of one kind in a spawned patrol
+constexpr int ExecTimes = 1000000;   // times a trigger may still fire
+}  // namespace CampaignLimits
+
 // The fields of a text line separated by semicolons (a trailing semicolon ends the last field).
 std::vector<std::string> SplitFields(const std::string& line);
 // "class;count;structure;crew": no value, and the reason in `problem`, when a part is missing
@@ -51,12 +63,16 @@ private:
   void Error(const std::string& file, const std::string& section, const std::string& key, const std::string& msg);
   // An integer key; a value that is present but not a number is a data error and gives def.
   int ReadInt(const std::string& file, const std::string& section, const std::string& key, int def);
+  // An integer key held to lo..hi: a value outside is a data error and the nearer end is used.
+  int ReadRanged(const std::string& file, const std::string& section, const std::string& key, int def, int lo, int hi);
   // A count key, held to 0..limit.
   int ReadCount(const std::string& file, const std::string& section, const std::string& key);
   // The class file of a prefix map value: "#NONE" for the base file, else an add-on prefix.
   std::string ClassFile(const std::string& section, const std::string& key, const std::string& name,
                         std::string& prefix);
   void ReadShips(TFleet& fleet, const std::string& section);
+  // A planet line's numbers held to their ranges.
+  void HoldPlanet(TPlanet& planet, const std::string& section, const std::string& key);
   std::vector<std::string> ReadList(const std::string& section, const std::string& countKey,
                                     const std::string& itemKey);
 };

@@ -1,4 +1,5 @@
 #include "core/Numbers.h"
+#include "core/HeldNumber.h"
 
 #include <chrono>
 #include <cmath>
@@ -18,6 +19,17 @@ std::optional<uint64_t>& FixedSeed() {
 }  // namespace
 
 int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+long long HoldToRange(long long value, long long lo, long long hi, std::string* problem) {
+  const long long held = value < lo ? lo : value > hi ? hi : value;
+  if (problem) {
+    problem->clear();
+    if (held != value)
+      *problem = std::to_string(value) + " is out of range " + std::to_string(lo) + ".." + std::to_string(hi) + "; " +
+                 std::to_string(held) + " is used";
+  }
+  return held;
+}
 
 int Random(int n) {
   if (n <= 0) return 0;

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "GameRootCopy.h"
 #include "TempFolder.h"
+#include "core/Adf.h"
 #include "media/BitmapFile.h"
 
 using namespace sw;
@@ -110,4 +112,77 @@ TEST(Runner, ReadsItsScriptAndBattleFileFromAPipe) {
   ASSERT_TRUE(WIFEXITED(rc));
   ASSERT_EQ(WEXITSTATUS(rc), 0);
   EXPECT_GE(ReadJson(json)["battle"]["objects"].size(), 6u) << "the bench battle's six ships came through the pipe";
+}
+
+TEST(Runner, ExtremeNumbersInCampaignFilesAreHeldWhenReadAndNamedByTheDataCheck) {
+  // Values at the ends of an int in the tutorial's files: each is held to its range with a data
+  // warning when read, the campaign runs on (the range circles drawn, the clock moving the fleet,
+  // the area trigger checked every tick), and the data check names each of them.
+  TGameRootCopy root;
+  // The data folder is the built root's own: this test changes a copy of it.
+  std::filesystem::remove(root.Path + "data");
+  std::filesystem::copy(std::filesystem::path(STARWAKE_TEST_ROOT) / "data", root.Path + "data",
+                        std::filesystem::copy_options::recursive);
+  AdfFlushCache();
+  const std::string data = root.Path + "data/tutorial/";
+  const std::string big = "2147483647", low = "-2147483647";
+  AdfWriteString(data + "map.adf", "MISC", "SENSOR_RANGE", big);
+  AdfWriteString(data + "map.adf", "LOCATION2", "LOC_X", big);
+  AdfWriteString(data + "map.adf", "FLEET1", "WARPMOD", big);
+  AdfWriteString(data + "map.adf", "FLEET1", "FUEL", big);
+  AdfWriteString(data + "map.adf", "FLEET1", "MAXFUEL", big);
+  AdfWriteString(data + "camp_race.adf", "TFG", "MAJOR_PAT_MAX", big);
+  AdfWriteString(data + "trade.adf", "TFG", "SELL_FUEL", low);
+  AdfWriteString(data + "triggers.adf", "EXTREME", "TRIGGER_X", low);
+  AdfWriteString(data + "triggers.adf", "EXTREME", "TRIGGER_RADIUS", big);
+  AdfWriteString(data + "triggers.adf", "EXTREME", "TRIGGER_CTYPE", "1");
+  AdfWriteString(data + "triggers.adf", "EXTREME", "TRIGGER_EVENT", "EXTREME_RANGES");
+  AdfWriteString(data + "events.adf", "EXTREME_RANGES", "VAR_DETECT_RANGE", big);
+  AdfWriteString(data + "events.adf", "EXTREME_RANGES", "VAR_INT_RANGE", big);
+  AdfWriteString(data + "events.adf", "EXTREME_RANGES", "GET_RU", low);
+  const std::vector<std::pair<std::string, std::string>> named = {
+      {"map.adf:MISC:SENSOR_RANGE", "2147483647 is out of range 0..100000; 100000 is used"},
+      {"map.adf:LOCATION2:LOC_X", "out of range"},
+      {"map.adf:FLEET1:WARPMOD", "out of range"},
+      {"map.adf:FLEET1:FUEL", "out of range"},
+      {"map.adf:FLEET1:MAXFUEL", "out of range"},
+      {"camp_race.adf:TFG:MAJOR_PAT_MAX", "out of range"},
+      {"trade.adf:TFG:SELL_FUEL", "out of range"},
+      {"triggers.adf:EXTREME:TRIGGER_X", "-2147483647 is out of range -100000..100000; -100000 is used"},
+      {"triggers.adf:EXTREME:TRIGGER_RADIUS", "out of range"},
+      {"events.adf:EXTREME_RANGES:VAR_DETECT_RANGE", "out of range"},
+      {"events.adf:EXTREME_RANGES:VAR_INT_RANGE", "out of range"},
+      {"events.adf:EXTREME_RANGES:GET_RU", "out of range"}};
+
+  std::string out;
+  const std::string log = root.Path + "check.txt";
+  int rc = std::system((std::string(STARWAKE_HEADLESS) + " --root " + root.Path + " --check-data > " + log + " 2>&1").c_str());
+  ASSERT_TRUE(WIFEXITED(rc));
+  EXPECT_EQ(WEXITSTATUS(rc), 1);
+  {
+    std::ifstream in(log);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    out = ss.str();
+  }
+  for (const auto& [where, what] : named) {
+    const size_t at = out.find(where + ": ");
+    ASSERT_NE(at, std::string::npos) << where << "\n" << out;
+    EXPECT_NE(out.substr(at, out.find('\n', at) - at).find(what), std::string::npos) << out.substr(at, 200);
+  }
+
+  // The campaign runs: the ranges shown (F2 for the intercept circles), the clock at its fastest.
+  TTempFolder dir;
+  const std::string script = dir.Path + "/s.txt", json = dir.Path + "/s.json";
+  std::ofstream(script) << "2 key 113\n3 click 760 563\n";
+  rc = std::system((std::string(STARWAKE_HEADLESS) + " --root " + root.Path + " --campaign --ticks 120 --script " + script +
+                    " --state-json " + json + " > " + log + " 2>&1").c_str());
+  ASSERT_TRUE(WIFEXITED(rc));
+  ASSERT_EQ(WEXITSTATUS(rc), 0);
+  const auto j = ReadJson(json);
+  EXPECT_EQ(j["campaign"]["ranges"]["sensor"], 100000);
+  EXPECT_EQ(j["campaign"]["ranges"]["intercept"], 100000) << "the trigger fired its event";
+  EXPECT_EQ(j["campaign"]["player"]["fuel"].get<int>() <= 100000000, true);
+  for (const auto& e : j["errors"])
+    EXPECT_NE(e.get<std::string>().find("out of range"), std::string::npos) << "only the warnings: " << e;
 }
