@@ -90,6 +90,13 @@ int main(int, char**) {
             if (int b = MouseButton(e.button.button)) main.DXDrawMouseDown(b, x, y);
             break;
           }
+          case SDL_MOUSEWHEEL:
+            // Rolling away from the player moves a list's selection up.
+            if (e.wheel.y != 0) {
+              const bool flipped = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED;
+              main.MouseWheel((e.wheel.y > 0) != flipped ? -1 : 1);
+            }
+            break;
           case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
               main.FormDeactivate();

@@ -25,10 +25,12 @@ constexpr int MaxBarLength = 290;
 constexpr TColor TagLitLock = 0x40E040, TagLitAuto = 0x3CBEFF, TagUnlit = 0x383838, TagUnlitText = 0xB4B4B4;
 constexpr TColor AutopilotColor = 0x3CC8FF;
 
-// "AUTOPILOT" in large letters under a pilot's status panel while the computer flies that
-// pilot's ship, so nobody wonders why the ship does not answer the keys.
-void DrawAutopilotLabel(TSurface& surface, const TGameObject* ship, bool left) {
-  if (!ship || !ship->AIDriven || ship->Removed || ship->Structure <= 0) return;
+// "AUTOPILOT" in large letters under a pilot's status panel while the computer flies the ship
+// a person flew before (the autopilot key), so nobody wonders why it does not answer the keys.
+void DrawAutopilotLabel(TSurface& surface, const TGameObject* ship, bool left, bool& personFlew) {
+  if (!ship || ship->Removed || ship->Structure <= 0) return;
+  if (!ship->AIDriven) personFlew = true;
+  if (!ship->AIDriven || !personFlew) return;
   TCanvas c(surface);
   c.Font.Size = 14;
   c.Font.Bold = true;
@@ -96,8 +98,8 @@ void TMelee::DrawBattle() {
   }
   DrawStatusPanel(FocusShip, true);
   DrawStatusPanel(Opponent, false);
-  DrawAutopilotLabel(s, Objects.Find("player1ship"), true);
-  DrawAutopilotLabel(s, Objects.Find("player2ship"), false);
+  DrawAutopilotLabel(s, Objects.Find("player1ship"), true, PersonFlew1);
+  DrawAutopilotLabel(s, Objects.Find("player2ship"), false, PersonFlew2);
   LastDrawMicros = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -100,6 +100,9 @@ public:
   TColor PromptColour = 0xFFFFFF;
   int PromptCounter = 51;
   bool Lock1 = true, Lock2 = true;
+  // A pilot's ship was flown by a person at some time in this battle: its "AUTOPILOT" label
+  // shows while the computer flies it (a computer pilot from the start shows none).
+  bool PersonFlew1 = false, PersonFlew2 = false;
   int Salvage = 0;
   std::string MusicTrack;  // the battle music chosen, "" for none
 

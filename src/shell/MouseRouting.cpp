@@ -17,6 +17,12 @@ constexpr int LeftButton = 1;
 
 }  // namespace
 
+void TfmMain::MouseWheel(int step) {
+  Guarded([&] {
+    if (GameState == gsCampaign && Campaign && !Question) CampaignWheel(*Campaign, step);
+  });
+}
+
 void TfmMain::DXDrawMouseDown(int button, int x, int y) {
   MouseMove(x, y);
   Guarded([&] {

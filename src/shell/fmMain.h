@@ -49,6 +49,8 @@ public:
   void FormKeyRepeat(int key, bool shift, bool ctrl, bool alt);
   void DXDrawMouseDown(int button, int x, int y);
   void MouseMove(int x, int y);
+  // The mouse wheel turned a notch down (+1) or up (-1).
+  void MouseWheel(int step);
 
   void SetGameState(uint8_t state, bool immediate) override;
   void SimulateKey(int key, bool shift, bool ctrl, bool alt) override;

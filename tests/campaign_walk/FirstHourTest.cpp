@@ -143,6 +143,20 @@ TEST(FirstHour, EveryClickActsOrSaysWhyFromTheOpeningOrdersToALanding) {
   for (int load = 0; load < 4; ++load) ASSERT_TRUE(w.Button("trade_buy_fuel"));
   EXPECT_EQ(w.Player()["fuel"].get<int>(), fuel + 400);
   EXPECT_LT(w.Player()["ru"].get<int>(), ru);
+  // The lists answer the mouse and the keys: a click on a row, the wheel, the arrows.
+  ASSERT_GE(w.Player()["ships"].size(), 2u);
+  ASSERT_EQ(w.C()["selected"]["ship"], 0);
+  w.Click(450, 306 + 14 + 5);
+  EXPECT_EQ(w.C()["selected"]["ship"], 1) << "the second row of the player's ships";
+  w.Live.Next("wheel up");
+  w.Run(2);
+  EXPECT_EQ(w.C()["selected"]["ship"], 0);
+  ASSERT_EQ(w.C()["trade"]["selected_blueprint"], 0);
+  w.Click(100, 306 + 14 + 5);
+  EXPECT_EQ(w.C()["trade"]["selected_blueprint"], 1) << "the second blueprint";
+  w.Key(0x26);  // Up: the list last clicked
+  EXPECT_EQ(w.C()["trade"]["selected_blueprint"], 0);
+  EXPECT_EQ(w.C()["selected"]["ship"], 0);
   w.Click(HireCrew.X, HireCrew.Y);
   EXPECT_EQ(w.C()["reason"], "No crew for hire here");
   w.Picture("trade");

@@ -277,6 +277,9 @@ int RunHeadless(const TRunOptions& o) {
           case TScriptEvent::Move:
             main.MouseMove(e.X, e.Y);
             break;
+          case TScriptEvent::Wheel:
+            main.MouseWheel(e.Code);
+            break;
           case TScriptEvent::Joy:
             main.DXInput->SetJoystickState(e.Code, e.On);
             break;

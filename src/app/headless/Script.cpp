@@ -72,6 +72,12 @@ std::vector<TScriptEvent> ParseScript(const std::string& text) {
         else if (b == "middle") e.Code = 3;
         else fail("unknown button: " + w[4]);
       }
+    } else if (kind == "wheel") {
+      // "N wheel down" or "N wheel up": one notch of the mouse wheel.
+      e.Kind = TScriptEvent::Wheel;
+      const std::string way = w.size() > 2 ? LowerCase(w[2]) : "";
+      if (way != "down" && way != "up") fail("wheel needs down or up");
+      e.Code = way == "down" ? 1 : -1;
     } else if (kind == "move") {
       e.Kind = TScriptEvent::Move;
       e.X = number(2);

@@ -8,9 +8,9 @@ namespace sw {
 struct TScriptEvent {
   // State and Shot are taken after their tick has run: the game's summary or a screenshot
   // written to Path (a State with no path writes the --state-json file).
-  enum TKind { Key, Down, Up, Click, Move, Joy, State, Shot } Kind = Key;
+  enum TKind { Key, Down, Up, Click, Move, Joy, State, Shot, Wheel } Kind = Key;
   long long Tick = 0;
-  int Code = 0;  // virtual key, mouse button (1 left, 2 right, 3 middle) or joystick state
+  int Code = 0;  // virtual key, mouse button (1 left, 2 right, 3 middle), joystick state or wheel step
   int X = 0, Y = 0;
   bool Shift = false, Ctrl = false, Alt = false, On = false;
   std::string Path;

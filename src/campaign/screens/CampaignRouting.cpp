@@ -218,17 +218,18 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
     return true;
   }
   if (ScreenHoldsKeys(game.SubScreen())) return false;
-  if ((key == vk::Up || key == vk::Down) && !ctrl && !alt) {
-    // The arrows move the selection of the list on the screen.
-    const int step = key == vk::Down ? 1 : -1;
-    if (game.SubScreen() == csFleetPanel) ScrollFleetShips(game, step);
-    if (game.SubScreen() == csTrade) StepTradeList(game, step);
-  }
+  // The arrows move the selection of the list on the screen.
+  if ((key == vk::Up || key == vk::Down) && !ctrl && !alt) CampaignWheel(game, key == vk::Down ? 1 : -1);
   if (ArchiveKeyDown(game, key, shift, ctrl, alt)) return true;
   if (!ctrl && !alt && PlaceHotkey(game, key)) return false;
   if (key == 'M' && !ctrl && !alt) game.ShowScreen(csMoveOrder);
   if (key == 'I' && !ctrl && !alt) OpenOwnFleet(game);
   return false;
+}
+
+void CampaignWheel(TGameMain& game, int step) {
+  if (game.SubScreen() == csFleetPanel) ScrollFleetShips(game, step);
+  if (game.SubScreen() == csTrade) StepTradeList(game, step);
 }
 
 void EdgeScroll(TGameMain& game, int mouseX, int mouseY) {

@@ -14,6 +14,10 @@ void CampaignMouseDown(TGameMain& game, TMainWindow& main, int button, int x, in
 // nothing else may be done with it.
 bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bool ctrl, bool alt);
 
+// The mouse wheel over the campaign: a notch down (+1) or up (-1) moves the selection of the
+// list on the screen, as the Down and Up keys do.
+void CampaignWheel(TGameMain& game, int step);
+
 // The frame tick's edge scrolling: the pointer within 10 pixels of an edge moves the map.
 void EdgeScroll(TGameMain& game, int mouseX, int mouseY);
 

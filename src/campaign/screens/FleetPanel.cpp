@@ -235,6 +235,7 @@ void DrawFleetPanel(TGameMain& game, TSurface& surface) {
   c.TextOut(500, 21, "Count");
   c.TextOut(540, 21, "Hull/Crew");
   c.Font.Size = 7;
+  c.Font.Color = clBlack;  // on the light plate of the transfer rows
   c.TextOut(360, 185, "Crew");
   c.TextOut(360, 198, "Hull");
   c.TextOut(523, 185, "Spare crew");

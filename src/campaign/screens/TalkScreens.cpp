@@ -2,6 +2,7 @@
 #include "campaign/screens/ScreenPicture.h"
 
 #include <string>
+#include <vector>
 
 #include "core/Numbers.h"
 #include "media/Canvas.h"
@@ -111,15 +112,19 @@ void DrawCommunication(TGameMain& game, TSurface& surface) {
   c.Font.Color = PanelText;
   c.Font.Size = 10;
   c.Font.Bold = true;
-  for (size_t k = 0; k < game.ReplyLines.size(); ++k) c.TextOut(325, 40 + 13 * static_cast<int>(k), game.ReplyLines[k]);
+  // Each text kept in its own frame: the reply beside the portrait, the race's lines left of
+  // the relations scale, the answers on their buttons.
+  DrawTextBox(c, {325, 40, 585, 236}, 13, game.ReplyLines);
   c.Font.Size = 8;
   c.Font.Bold = false;
-  for (size_t k = 1; k < game.RaceInfoLines.size(); ++k)
-    c.TextOut(100, 327 + 10 * static_cast<int>(k - 1), game.RaceInfoLines[k]);
-  if (!game.RaceInfoLines.empty()) c.TextOut(360, 327, game.RaceInfoLines[0]);
+  if (game.RaceInfoLines.size() > 1)
+    DrawTextBox(c, {100, 327, 352, 377}, 10,
+                std::vector<std::string>(game.RaceInfoLines.begin() + 1, game.RaceInfoLines.end()));
+  if (!game.RaceInfoLines.empty()) c.TextOut(360, 327, FitText(c, game.RaceInfoLines[0], 228));
   c.TextOut(360, 340, "Diplomatic relations :");
   c.Font.Color = clBlack;
-  for (int k = 0; k < game.Responds.Count() && k < 3; ++k) c.TextOut(47, 267 + 12 * k, game.Responds.At(k)->Text);
+  for (int k = 0; k < game.Responds.Count() && k < 3; ++k)
+    c.TextOut(47, 267 + 12 * k, FitText(c, game.Responds.At(k)->Text, 536));
   c.TextOut(37, 252, "Respond");
   c.TextOut(37, 312, "Racial info");
   c.Release();
@@ -154,7 +159,7 @@ void DrawEventScreen(TGameMain& game, TSurface& surface) {
   c.Font.Color = EventTextColor;
   c.Font.Size = 8;
   c.Font.Bold = false;
-  for (size_t k = 0; k < game.EventText.size(); ++k) c.TextOut(70, 300 + 12 * static_cast<int>(k), game.EventText[k]);
+  DrawTextBox(c, {70, 300, 590, 400}, 12, game.EventText);
   c.Release();
   if (game.Buttons) game.Buttons->Find("close_menu").Draw();
 }

@@ -218,9 +218,9 @@ void DrawListHeadings(TCanvas& c) {
   c.Font.Size = 7;
   c.Font.Color = ValueText;
   c.TextOut(384, 277, "Your ships");
-  c.TextOut(512, 277, "Count");
-  c.TextOut(539, 277, "Hull/Crew");
-  c.TextOut(576, 277, "Price");
+  c.TextOut(503, 277, "Count");
+  c.TextOut(531, 277, "Hull/Crew");
+  c.TextOut(578, 277, "Price");
   c.TextOut(50, 277, "Blueprint");
   c.TextOut(190, 277, "Price (per ship)");
   c.TextOut(40, 401, "Ships for sale : Price");
