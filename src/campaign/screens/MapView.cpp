@@ -273,7 +273,7 @@ void DrawMoveLine(TGameMain& game, TSurface& surface, int mouseX, int mouseY) {
                             (reaches ? "" : " (you have " + std::to_string(p->Fuel) + ")");
   // Beside the pointer, kept on the map left of the side menu.
   const int w = c.TextWidth(label);
-  const int lx = std::clamp(tx + 12, 2, std::max(2, 640 - w));
+  const int lx = std::clamp(tx + 12 + w <= 640 ? tx + 12 : tx - 12 - w, 2, std::max(2, 640 - w));
   const int ly = std::clamp(ty + 10, 48, 550);
   TextOnBand(c, lx, ly, label);
 }
