@@ -14,6 +14,7 @@ namespace {
 
 constexpr TColor PanelText = 0x9D8583;
 constexpr TColor EventTextColor = 0x828282;
+constexpr TColor MetColor = 0xD8D0C8;  // the race of the fleet met, light on the dark panel
 // The portrait's frame on the communication screen, where the static falls.
 constexpr int PortraitLeft = 45, PortraitRight = 295, PortraitTop = 45, PortraitBottom = 236;
 
@@ -57,11 +58,12 @@ void DrawEncounterMenu(TGameMain& game, TSurface& surface) {
   // Who was met: the fleet's name and its race, above the choices.
   if (const TFleet* fleet = game.Fleets.At(game.SelectedFleet)) {
     const TRaceInfo* race = game.FindRace(fleet->Race);
-    c.Font.Color = clBlack;
+    c.Font.Color = clWhite;
     c.Font.Bold = true;
-    c.TextOut(290, 232, FitText(c, fleet->Name, 150));
+    c.TextOut(290, 226, FitText(c, fleet->Name, 120));
     c.Font.Bold = false;
-    c.TextOut(290, 244, FitText(c, race && !race->DisplayName.empty() ? race->DisplayName : fleet->Race, 150));
+    c.Font.Color = MetColor;
+    c.TextOut(290, 239, FitText(c, race && !race->DisplayName.empty() ? race->DisplayName : fleet->Race, 120));
   }
   TalkLabel(c, game, "hail_fleet_dse", 290, 260, "Hail");
   TalkLabel(c, game, "trade_fleet_dse", 290, 272, "Trade");
