@@ -219,7 +219,12 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
   }
   if (ScreenHoldsKeys(game.SubScreen())) return false;
   // The arrows move the selection of the list on the screen.
-  if ((key == vk::Up || key == vk::Down) && !ctrl && !alt) CampaignWheel(game, key == vk::Down ? 1 : -1);
+  const uint8_t shown = game.SubScreen();
+  if ((key == vk::Up || key == vk::Down) && !ctrl && !alt &&
+      (shown == csFleetPanel || shown == csTrade || shown == csDatabase)) {
+    CampaignWheel(game, key == vk::Down ? 1 : -1);
+    return true;
+  }
   if (ArchiveKeyDown(game, key, shift, ctrl, alt)) return true;
   if (!ctrl && !alt && PlaceHotkey(game, key)) return false;
   if (key == 'M' && !ctrl && !alt) game.ShowScreen(csMoveOrder);
@@ -228,8 +233,13 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
 }
 
 void CampaignWheel(TGameMain& game, int step) {
-  if (game.SubScreen() == csFleetPanel) ScrollFleetShips(game, step);
-  if (game.SubScreen() == csTrade) StepTradeList(game, step);
+  switch (game.SubScreen()) {
+    case csFleetPanel: ScrollFleetShips(game, step); break;
+    case csTrade: StepTradeList(game, step); break;
+    case csCombat: ScrollCombatShips(game, step); break;
+    case csDatabase: game.ScrollDb(step); break;
+    default: break;
+  }
 }
 
 void EdgeScroll(TGameMain& game, int mouseX, int mouseY) {
