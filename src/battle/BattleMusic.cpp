@@ -2,6 +2,7 @@
 
 #include "core/Adf.h"
 #include "core/Numbers.h"
+#include "core/Random.h"
 #include "core/Paths.h"
 #include "media/WaveList.h"
 
@@ -14,7 +15,7 @@ std::vector<std::string> BattleMusicTracks(const std::string& musicFolder) {
 std::string ChooseBattleMusic(const std::string& musicFolder) {
   const auto tracks = BattleMusicTracks(musicFolder);
   if (tracks.empty()) return "";
-  return tracks[static_cast<size_t>(Random(static_cast<int>(tracks.size())))];
+  return tracks[static_cast<size_t>(PictureRandom(static_cast<int>(tracks.size())))];
 }
 
 bool LoadBattleMusic(TDXWaveList& waves, const std::string& musicFolder, int musicVolume) {

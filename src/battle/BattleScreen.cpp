@@ -80,12 +80,7 @@ void TMelee::DrawBattle() {
     s.Put(t.X - cx, t.Y - cy, ColorTo565(static_cast<TColor>(t.Colour)));
   }
   // Beams, waves and shields go beneath every sprite.
-  for (int i = 0; i < Objects.Count(); ++i) {
-    TGameObject& o = *Objects.At(i);
-    if (o.Kind != KIND_SHIP || o.Removed) continue;
-    for (TWeapon* w : {o.Weapon1.get(), o.Weapon2.get()})
-      if (w && w->HasFrameEffect && w->Active && w->FrameEffect) w->FrameEffect();
-  }
+  RunFrameEffects(true);
   const int playerSide = PlayerSide();
   if (DrawPointers)
     for (int i = 0; i < Objects.Count(); ++i) {
@@ -116,21 +111,29 @@ void TMelee::DrawPointer(TGameObject& ship, int playerSide) {
   }
 }
 
-void TMelee::DrawObject(TGameObject& o, int playerSide) {
-  TSurface& s = *Env.Surface;
+void TMelee::FrameUpkeep(TGameObject& o, int playerSide) {
   if (o.Kind == KIND_ASTEROID) o.Heading += o.Spin;
   if (o.Heading > 255) o.Heading -= 255;
   if (o.Heading < 0) o.Heading += 255;
-  const int x = Round(o.X) - View.CameraX, y = Round(o.Y) - View.CameraY;
-  const TImageSize size = Displayed(o);
   if (!o.Dying && !o.Cloaked && o.ExhaustFrames > 0) {
     o.ExhaustFrames -= 1;
     double a = Round(o.Heading * DEGREES_PER_UNIT - 180);
     if (a < 0) a += 360;
-    double r = size.Height / 2;
+    double r = Displayed(o).Height / 2;
     double rad = (a - 90.8) * M_PI / 180.0;
     AddTrail(Trails, Round(std::cos(rad) * r + o.X), Round(std::sin(rad) * r + o.Y), o.TrailColour);
   }
+  const bool hidden = o.Cloaked && o.CloakClass == 1 && (TwoPilots || o.Side != playerSide);
+  if (!hidden && !o.ImageName.empty() && o.Rotating) {
+    o.DisplaySpin += 5;
+    if (o.DisplaySpin > 255) o.DisplaySpin -= 255;
+  }
+}
+
+void TMelee::DrawObject(TGameObject& o, int playerSide) {
+  TSurface& s = *Env.Surface;
+  const int x = Round(o.X) - View.CameraX, y = Round(o.Y) - View.CameraY;
+  const TImageSize size = Displayed(o);
   // A ship without a firing picture keeps its own while it fires.
   std::string image = o.ImageName;
   if (!o.Dying && o.FireImageFrames >= 1 && Env.Images->Has(o.ImageName + "_fr")) image = o.ImageName + "_fr";
@@ -138,8 +141,6 @@ void TMelee::DrawObject(TGameObject& o, int playerSide) {
   if (!hidden && !image.empty()) {
     int angle;
     if (o.Rotating) {
-      o.DisplaySpin += 5;
-      if (o.DisplaySpin > 255) o.DisplaySpin -= 255;
       angle = o.DisplaySpin;
     } else {
       angle = Round(o.Heading);

@@ -8,10 +8,12 @@
 #include "battle/Collisions.h"
 #include "battle/Motion.h"
 #include "battle/Outcome.h"
+#include "battle/StateHash.h"
 #include "battle/Targeting.h"
 #include "core/Adf.h"
 #include "core/Errors.h"
 #include "core/Numbers.h"
+#include "core/Paths.h"
 #include "media/Controls.h"
 #include "media/Drawing.h"
 #include "media/ImageList.h"
@@ -37,15 +39,30 @@ bool TakesComputerOrders(const TGameObject& o) {
 }
 }  // namespace
 
-TMelee::TMelee(const TBattleEnvironment& env, const std::string& battleFile) : Env(env) {
+TMelee::TMelee(const TBattleEnvironment& env, const std::string& battleFile)
+    : Env(env), Local(env.Input, &Joystick1, &Joystick2) {
   TwoPilots = false;
   WinningSide = 0;
   View = TArenaView{};
   ExplosionsRunning = 0;
   Sizes = ImageSizesOf(*Env.Images);
-  Randomize();
+  // The shared generator is seeded as at every battle's start (the fixed seed, or the clock),
+  // and the battle's own generator takes the same seed.
+  if (Env.Seed) {
+    RandSeed(*Env.Seed);
+    Seed = *Env.Seed;
+  } else {
+    Seed = Randomize();
+  }
+  Rng.Seed(Seed);
+  const bool music = !BattleMusicTracks(Env.Folders.Music).empty();
   ChooseMusic();
   CreateStars(Stars);
+  // The music choice and the star field used to draw from the battle's numbers ahead of the
+  // set-up, one number for the music and three a star; they are skipped, so that a seed lays
+  // out and fights the same battle it always did.
+  Rng.Discard((music ? 1 : 0) + 3 * STAR_COUNT);
+  if (!ReadWholeFile(ResolvePath(battleFile), BattleText)) BattleText.clear();
   TBattleSetup setup = ReadBattleFile(battleFile, &Warnings);
   RequireFlagships(setup, battleFile);
   TRoster roster;
@@ -54,11 +71,15 @@ TMelee::TMelee(const TBattleEnvironment& env, const std::string& battleFile) : E
   roster.Images = Env.Images;
   roster.Battle = this;
   roster.Warnings = &Warnings;
-  BuildBattle(setup, roster);
+  {
+    TBattleRandomScope dice(Rng);
+    BuildBattle(setup, roster);
+  }
   RaceName1 = roster.RaceName[1];
   RaceName2 = roster.RaceName[2];
   // The second choice replaces the first.
   ChooseMusic();
+  Rng.Discard(music ? 1 : 0);
   PromptColour = 0xFFFFFF;
   PromptCounter = 51;
   Lock1 = Lock2 = true;
@@ -113,7 +134,7 @@ void TMelee::PlaySound(const std::string& name) {
 bool TMelee::HasImage(const std::string& name) const { return Env.Images && Env.Images->Has(name); }
 
 void TMelee::DrawRingWave(double x, double y, TColor color, int step, int size) {
-  if (!Env.Surface) return;
+  if (!Env.Surface || !EffectsDrawn) return;
   DrawRings(*Env.Surface, {Round(x) - View.CameraX, Round(y) - View.CameraY}, color, true, step, size);
 }
 
@@ -157,11 +178,18 @@ TGameObject* TMelee::AddCraft(const TCraftOrder& c) {
 
 void TMelee::Update() {
   auto start = std::chrono::steady_clock::now();
+  // Everything the step decides by chance draws from the battle's own generator.
+  TBattleRandomScope dice(Rng);
+  // The last step's effects, when no frame was drawn to run them.
+  if (FrameEffectsPending) RunFrameEffects(false);
   TGameObject* p1 = Objects.Find(Player1);
   TGameObject* p2 = Objects.Find(Player2);
   TwoPilots = p1 && p2 && !p1->AIDriven && IsAlive(p1) && !p2->AIDriven && IsAlive(p2);
   FocusShip = Opponent = nullptr;
-  if (Env.Input) Env.Input->Update();
+  Tick += 1;
+  ICommandSource& commands = Source();
+  commands.BeginStep(Tick);
+  StepCommands[0] = StepCommands[1] = 0;
   VictoryCheck();
   ChooseFocus();
   if (p1 && IsAlive(p1) && p1->StunFrames == 0) PilotCommands(*p1, 1);
@@ -177,7 +205,29 @@ void TMelee::Update() {
   ApplyGravityAndMove(Objects, View.Zoom);
   CollisionPass();
   UpdateCamera(View, FocusShip, Opponent, Sizes, {Objects, Stars, Trails});
+  FrameEffectsPending = true;
+  Recorder.Step(Tick, StepCommands[0], StepCommands[1]);
+  if (Tick % ReplayHashInterval == 0 || Phase == bpOver) Checkpoint();
   LastUpdateMicros = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+}
+
+void TMelee::RunFrameEffects(bool draw) {
+  if (!FrameEffectsPending) return;
+  FrameEffectsPending = false;
+  TBattleRandomScope dice(Rng);
+  EffectsDrawn = draw;
+  for (int i = 0; i < Objects.Count(); ++i) {
+    TGameObject& o = *Objects.At(i);
+    if (o.Kind != KIND_SHIP || o.Removed) continue;
+    for (TWeapon* w : {o.Weapon1.get(), o.Weapon2.get()})
+      if (w && w->HasFrameEffect && w->Active && w->FrameEffect) w->FrameEffect();
+  }
+  EffectsDrawn = true;
+  const int playerSide = PlayerSide();
+  for (int i = 0; i < Objects.Count(); ++i) {
+    TGameObject& o = *Objects.At(i);
+    if (!o.Removed) FrameUpkeep(o, playerSide);
+  }
 }
 
 void TMelee::ChooseFocus() {
@@ -350,14 +400,15 @@ void TMelee::VictoryCheck() {
 }
 
 void TMelee::PilotCommands(TGameObject& ship, int pilot) {
-  if (!Env.Input) return;
-  TDXInput& in = *Env.Input;
-  const bool joy = pilot == 1 ? Joystick1 : Joystick2;
-  auto held = [&](TShipControl c) { return ControlOn(in, pilot, c, joy); };
-  // The toggles act once per press, however long the key is held; a press they use is
-  // consumed, so the other pilot sharing the joystick's buttons does not toggle too.
-  auto pressed = [&](TShipControl c) { return ControlPressed(in, pilot, c, joy); };
-  auto consume = [&](TShipControl c) { in.Consume(ControlState(pilot, c, joy)); };
+  if (!Env.Input && !Env.Commands) return;
+  // The command byte of this pilot for this step: the held controls, and the toggles' presses
+  // (they act once per press, however long the key is held).
+  ICommandSource& source = Source();
+  const uint8_t bits = source.Commands(pilot);
+  StepCommands[pilot == 2 ? 1 : 0] = bits;
+  auto held = [&](TShipControl c) { return (bits & CommandBit(c)) != 0; };
+  auto pressed = held;
+  auto consume = [&](TShipControl c) { source.Consume(pilot, c); };
   double step = held(scFine) ? 1.0 : ship.TurnRate;
   bool& lock = pilot == 1 ? Lock1 : Lock2;
   if (pressed(scLock)) {
@@ -431,7 +482,37 @@ void TMelee::CollisionPass() {
   }
 }
 
+uint64_t TMelee::StateHash() const {
+  TStateHasher h;
+  HashObjects(h, Objects);
+  HashRandom(h, Rng);
+  h.Add(static_cast<uint64_t>(Tick));
+  h.Add(uint64_t{Phase} | uint64_t{WinningSide} << 8 | uint64_t{Lock1} << 16 | uint64_t{Lock2} << 17 |
+        static_cast<uint64_t>(static_cast<uint32_t>(View.Zoom)) << 32);
+  h.Add(static_cast<uint64_t>(static_cast<uint32_t>(ExplosionsRunning)) << 32 | static_cast<uint32_t>(Salvage));
+  return h.Value();
+}
+
+void TMelee::Checkpoint() {
+  if (Tick == 0 || LastCheckpoint == Tick) return;
+  LastCheckpoint = Tick;
+  const uint64_t hash = StateHash();
+  Recorder.Hash(Tick, hash);
+  Source().Checkpoint(Tick, hash);
+}
+
+TReplay TMelee::MakeReplay(int gameSpeed) const {
+  TReplay header;
+  header.Version = GameVersion;
+  header.Seed = Seed;
+  header.GameSpeed = gameSpeed;
+  header.Battle = BattleKeysOfText(BattleText);
+  return Recorder.Take(header);
+}
+
 void TMelee::Abort() {
+  // The battle ends here: its last state closes the record.
+  Checkpoint();
   WinningSide = 2;
   Phase = bpOver;
   if (Env.Waves && Env.Waves->IndexOf("MeleeMusic") >= 0) Env.Waves->Find("MeleeMusic").Stop();

@@ -4,14 +4,18 @@
 // explosions with their salvage, victory, and the three battle screens.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "battle/Arena.h"
 #include "battle/BackStar.h"
+#include "battle/CommandSource.h"
 #include "battle/GameObject.h"
+#include "battle/Replay.h"
 #include "battle/ShipRoster.h"
 #include "battle/Trail.h"
+#include "core/Random.h"
 #include "weapons/BattleAccess.h"
 #include "weapons/DataWarnings.h"
 
@@ -31,6 +35,11 @@ struct TBattleEnvironment {
   TDXInput* Input = nullptr;       // the pilots' controls
   TSurface* Surface = nullptr;     // the back buffer the battle draws on
   int MusicVolume = 0;
+  // The seed of the battle's generator when it is given (a replay); else the shared generator
+  // is seeded as at every battle's start and the battle takes that seed.
+  std::optional<uint64_t> Seed;
+  // Where the pilots' commands come from; nullptr for the players at this machine (Input).
+  ICommandSource* Commands = nullptr;
 };
 
 // Flies one computer-driven ship for one frame.
@@ -47,6 +56,19 @@ public:
 
   // One simulation step (phase 1).
   void Update();
+  // What follows every step before the objects are drawn: the weapons' effects (beams that
+  // burn, waves that spread, devices that drain) and each object's frame upkeep (asteroids
+  // spin, exhaust burns down and leaves its trail). It runs once after every step, with the
+  // frame when one is drawn (the effects drawn too), and before the next step when none was,
+  // so that drawing or not never changes the battle.
+  void RunFrameEffects(bool draw);
+  // The state hash of the battle now (see StateHash.h).
+  uint64_t StateHash() const;
+  // Records the state hash of the step just taken and hands it to the command source, once per
+  // step; taken every 30 steps, when the battle ends, and when a replay reaches its end.
+  void Checkpoint();
+  // The battle as recorded so far, as a replay fought at that frame interval.
+  TReplay MakeReplay(int gameSpeed) const;
   void DrawBattle();
   void DrawPreBattle();
   void DrawAfterBattle();
@@ -80,7 +102,7 @@ public:
   int DisplayHeight(const TGameObject& object) override;
   void PlaySound(const std::string& name) override;
   void DrawRingWave(double x, double y, TColor color, int step, int size) override;
-  TSurface* EffectSurface() override { return Env.Surface; }
+  TSurface* EffectSurface() override { return EffectsDrawn ? Env.Surface : nullptr; }
   TPoint Camera() const override { return {View.CameraX, View.CameraY}; }
   TGameObject* AddCraft(const TCraftOrder& order) override;
   bool HasImage(const std::string& name) const override;
@@ -105,6 +127,15 @@ public:
   bool PersonFlew1 = false, PersonFlew2 = false;
   int Salvage = 0;
   std::string MusicTrack;  // the battle music chosen, "" for none
+  // The battle's own generator: everything that decides the battle draws from it, and nothing
+  // else may (core/Random.h says who may). Seeded with Seed when the battle is built.
+  TRandom Rng;
+  uint64_t Seed = 0;
+  // Steps fought so far (the step running now, during Update); numbered from 1.
+  int64_t Tick = 0;
+  // The battle file's text as it was read, and the record of the fight, for the replay.
+  std::string BattleText;
+  TReplayRecorder Recorder;
 
   // Settings the main window copies in before every frame.
   bool DrawPointers = true;
@@ -124,6 +155,7 @@ private:
   void PromptBlink();
   void DrawPointer(TGameObject& ship, int playerSide);
   void DrawObject(TGameObject& o, int playerSide);
+  void FrameUpkeep(TGameObject& o, int playerSide);
   // Draws a picture with its top-left at (x, y); one that is not loaded draws nothing.
   void DrawPicture(const std::string& name, int x, int y);
   // A race logo: none for a race without one, and that is no error.
@@ -131,7 +163,15 @@ private:
   int PlayerSide() const;
   TImageSize Displayed(const TGameObject& o);
 
+  ICommandSource& Source() { return Env.Commands ? *Env.Commands : Local; }
+
   TBattleEnvironment Env;
+  TLocalCommands Local{nullptr, nullptr, nullptr};
+  // The commands each pilot gave in this step (0 for one that was not asked).
+  uint8_t StepCommands[2] = {0, 0};
+  int64_t LastCheckpoint = 0;
+  bool FrameEffectsPending = false;
+  bool EffectsDrawn = true;
   TImageSizeFn Sizes;
   // Craft classes found missing, each warned about once.
   std::set<std::string> UnknownCraft;

@@ -3,15 +3,12 @@
 
 #include <chrono>
 #include <cmath>
-#include <random>
+
+#include "core/Random.h"
 
 namespace sw {
 
 namespace {
-std::mt19937_64& Generator() {
-  static std::mt19937_64 gen(0x5EED5EEDULL);
-  return gen;
-}
 std::optional<uint64_t>& FixedSeed() {
   static std::optional<uint64_t> seed;
   return seed;
@@ -31,29 +28,23 @@ long long HoldToRange(long long value, long long lo, long long hi, std::string* 
   return held;
 }
 
-int Random(int n) {
-  if (n <= 0) return 0;
-  // Top 32 bits scaled: uniform enough for gameplay, and identical on every platform.
-  uint64_t r = Generator()() >> 32;
-  return static_cast<int>((r * static_cast<uint64_t>(n)) >> 32);
-}
+int Random(int n) { return CurrentRandom().Next(n); }
 
-double RandomReal() { return static_cast<double>(Generator()() >> 11) * (1.0 / 9007199254740992.0); }
+double RandomReal() { return CurrentRandom().NextReal(); }
 
-void Randomize() {
-  if (FixedSeed()) {
-    Generator().seed(*FixedSeed());
-  } else {
-    Generator().seed(static_cast<uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-  }
+uint64_t Randomize() {
+  const uint64_t seed = FixedSeed() ? *FixedSeed()
+                                    : static_cast<uint64_t>(
+                                          std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  SharedRandom().Seed(seed);
+  return seed;
 }
 
 void SetFixedSeed(std::optional<uint64_t> seed) {
   FixedSeed() = seed;
-  if (seed) Generator().seed(*seed);
+  if (seed) SharedRandom().Seed(*seed);
 }
 
-void RandSeed(uint64_t seed) { Generator().seed(seed); }
+void RandSeed(uint64_t seed) { SharedRandom().Seed(seed); }
 
 }  // namespace sw

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Numbers.h"
+#include "core/Random.h"
 #include "media/ColorModel.h"
 #include "media/Geometry.h"
 
@@ -61,15 +62,15 @@ void DrawLightning(TCanvas& canvas, TPoint start, TPoint end, bool scatter, int 
     };
     TPoint e = end;
     if (scatter) {
-      e.X += Random(32 * spread) - 16 * spread;
-      e.Y += Random(32 * spread) - 16 * spread;
+      e.X += PictureRandom(32 * spread) - 16 * spread;
+      e.Y += PictureRandom(32 * spread) - 16 * spread;
     }
-    int m = Random(10) + 10;
+    int m = PictureRandom(10) + 10;
     double length = Round(Distance(start.X, start.Y, e.X, e.Y));
     int jitter = 10 * k + 14;
     TPoint at = start;
     for (int i = 1; i < m; ++i) {
-      TPoint p = PointToward(start, e, Round(length / m * i), Random(jitter) - jitter / 2);
+      TPoint p = PointToward(start, e, Round(length / m * i), PictureRandom(jitter) - jitter / 2);
       segment(at, p);
       at = p;
     }

@@ -19,6 +19,8 @@ void TfmMain::StartBattle(uint8_t returnState) {
   for (const std::string& w : battle->Warnings) std::cerr << "starwake: " << w << std::endl;
   battle->ComputerPilot = ComputerPilot;
   Battle.reset();
+  ReplayPlayer.reset();
+  BattleReplayKept = false;
   Battle = std::move(battle);
   BattleReturnState = returnState;
   SetGameState(gsBattle, true);
@@ -37,7 +39,13 @@ void TfmMain::StartBattleFight() {
 }
 
 void TfmMain::LeaveBattleResult() {
+  // A replay's result is only watched: nothing is handed over.
+  if (ReplayPlayer) {
+    LeaveReplay();
+    return;
+  }
   if (Battle) {
+    KeepBattleReplay();
     // The outcome is written before the battle is freed; a failed write is reported, and the
     // player still leaves the result screen.
     Guarded([&] { Battle->WriteOutcome(ProgramFolder + "outcome.adf"); });
@@ -53,6 +61,13 @@ void TfmMain::LeaveBattleResult() {
 
 void TfmMain::GiveUpBattle() {
   if (!Battle) return;
+  if (ReplayPlayer) {
+    Battle.reset();
+    ReplayPlayer.reset();
+    return;
+  }
+  // The fight given up is kept as a replay as well.
+  KeepBattleReplay();
   const bool campaignBattle = BattleReturnState == gsCampaign && Campaign;
   const bool over = Battle->Phase == bpOver;
   // A campaign battle that already has its result still hands it over, as leaving the result
@@ -71,12 +86,18 @@ void TfmMain::DrawBattleState() {
   b.DrawPointers = DrawPointers;
   b.Joystick1 = Player1Joystick;
   b.Joystick2 = Player2Joystick;
+  if (ReplayPlayer) {
+    DrawReplayFrame();
+    return;
+  }
   // Phases are tested in the order 0, 2, 1: a battle that ends in its step is still drawn
   // running in that frame, and over from the next.
   if (b.Phase == bpPreBattle) {
     b.DrawPreBattle();
   } else if (b.Phase == bpOver) {
+    KeepBattleReplay();
     b.DrawAfterBattle();
+    DrawSaveReplayButton();
   } else {
     BattleReadInput = true;
     b.Update();

@@ -45,6 +45,15 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
   // A screenshot that cannot be saved is reported, and the key still does the rest.
   if (key == vk::F9) Guarded([&] { SaveScreenshot(); });
 
+  // A replay being watched takes its own keys.
+  if (ReplayKeyDown(key)) return;
+
+  // The result screen keeps the battle just fought under a name of its own.
+  if (key == 'R' && GameState == gsBattle && BattlePhase() == 2 && !ReplayPlayer) {
+    SaveReplayFromResult();
+    return;
+  }
+
   // The first key on the splash only leaves it.
   if (GameState == gsSplash) {
     SetGameState(gsMenu, false);

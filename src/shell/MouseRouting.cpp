@@ -53,6 +53,13 @@ void TfmMain::DXDrawMouseDown(int button, int x, int y) {
       case gsDogfight:
         if (Dogfight) RouteDogfight(Dogfight->HitTest(x, y));
         break;
+      case gsBattle: {
+        const TRect& r = SaveReplayButton;
+        if (Battle && !ReplayPlayer && Battle->Phase == bpOver && !LastReplayText.empty() && x >= r.Left &&
+            x < r.Right && y >= r.Top && y < r.Bottom)
+          SaveReplayFromResult();
+        break;
+      }
       default:
         break;
     }

@@ -147,6 +147,33 @@ public:
 
   // Counts the campaigns started, so the autosave tells a new one from the one before.
   long long CampaignSerial = 0;
+
+  // Replays (Replays.cpp). Every battle fought here is kept as replays/last.adf when it ends,
+  // and among the 20 newest in replays/recent/.
+  // Plays a replay file as a battle, from its first step; a file that is refused is reported
+  // in one line and false is returned. Escape leaves it for `returnState`.
+  bool StartReplay(const std::string& path, uint8_t returnState);
+  // The runner's playback: steps without drawing until the replay's end or its first mismatch.
+  void PlayReplayToEnd();
+  // Keeps the battle just fought (once per battle): replays/last.adf and replays/recent/.
+  void KeepBattleReplay();
+  // "Save replay" on the result screen: the last battle kept under its date, time and flagships
+  // in replays/; the path written, or "" (reported) when there is nothing to save or it failed.
+  std::string SaveLastReplay();
+  // The replay being played (nullptr when the battle is a live one), its file and state.
+  std::unique_ptr<TReplayCommands> ReplayPlayer;
+  // Where the result screen's "Save replay" button lies.
+  static constexpr TRect SaveReplayButton{340, 536, 460, 562};
+  std::string ReplayFile;
+  bool ReplayPaused = false;
+  bool ReplayStepOnce = false;
+  int ReplaySpeed = 1;            // steps a frame: 1, 2 or 4
+  bool ReplayFinished = false;    // it reached its last step, or stopped at a mismatch
+  std::string ReplayNotice;       // what the replay screen says under the tick (mismatch, version)
+  // The last battle kept, as replay text ("" before the first).
+  std::string LastReplayText;
+  std::string LastReplayName;     // <flagship>-vs-<flagship> of it
+
   // Frame ticks run so far.
   long long TickCount = 0;
   // Time spent in simulation and in drawing, summed over all ticks (microseconds).
@@ -160,6 +187,19 @@ private:
   void DrawLiveScreen();
   // The battle state: the pre-battle screen, the result screen, or one step and the battle view.
   void DrawBattleState();
+  // A replay's frame: as many steps as its speed asks (none while paused), then the view and
+  // the replay's own line.
+  void DrawReplayFrame();
+  // One playback step and its hash check; false when playback has stopped.
+  bool ReplayStep();
+  // The replay keys (Space, Right, 1, 2, 4, Escape); true when the key was used.
+  bool ReplayKeyDown(int key);
+  void LeaveReplay();
+  // The result screen's "Save replay" button, and what became of the last save.
+  void DrawSaveReplayButton();
+  void SaveReplayFromResult();
+  bool BattleReplayKept = false;
+  std::string SavedReplayNote;
   // The campaign state: edge scrolling, the map, its overlays, the side menu and the open
   // campaign screen.
   void DrawCampaignState();

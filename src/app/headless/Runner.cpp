@@ -89,6 +89,12 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       }
       if (a == "--load") o.LoadSection = section;
       else o.CheckSave = section;
+    } else if (a == "--record") {
+      if (!(v = need(i))) return false;
+      o.RecordFile = v;
+    } else if (a == "--replay") {
+      if (!(v = need(i))) return false;
+      o.ReplayFile = v;
     } else if (a == "--check-data") {
       o.CheckData = true;
     } else if (a == "--duel") {
@@ -207,6 +213,11 @@ int RunHeadless(const TRunOptions& o) {
       } catch (const std::exception& e) {
         main.ReportError(e.what());
       }
+    }
+    if (!o.ReplayFile.empty() && !main.StartReplay(o.ReplayFile, gsDogfight)) {
+      // Refused: the one line that says why has gone to standard error.
+      ShutdownFonts();
+      return 2;
     }
     if (o.Campaign) {
       // The first campaign of the index, live from the first tick.
@@ -332,6 +343,14 @@ int RunHeadless(const TRunOptions& o) {
         }
         for (; lastTick < until;) runTick(++lastTick);
       }
+    } else if (!o.ReplayFile.empty() && !o.TicksGiven) {
+      // Playback as fast as it goes: the steps alone, nothing drawn.
+      auto start = std::chrono::steady_clock::now();
+      main.PlayReplayToEnd();
+      const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      if (o.Bench && main.Battle)
+        std::printf("bench: replay ticks=%lld seconds=%.3f ticks_per_s=%.0f\n", static_cast<long long>(main.Battle->Tick),
+                    seconds, seconds > 0 ? static_cast<double>(main.Battle->Tick) / seconds : 0.0);
     } else {
       // The benchmark battle runs 3000 frames unless told otherwise.
       const long long ticks = o.Bench && o.Battle && !o.TicksGiven ? 3000 : o.Ticks;
@@ -341,7 +360,30 @@ int RunHeadless(const TRunOptions& o) {
         if (o.UntilOver && main.Battle && main.Battle->Phase == bpOver) break;
       }
     }
-    if (o.Bench) {
+    if (!o.ReplayFile.empty() && main.ReplayPlayer && main.Battle) {
+      const TReplayCommands& r = *main.ReplayPlayer;
+      std::printf("replay: ticks=%lld hashes=%d matched=%d\n", static_cast<long long>(main.Battle->Tick), r.Checked,
+                  r.Matched);
+      if (r.FirstMismatch) {
+        std::printf("%s\n", ReplayMismatchMessage(r.FirstMismatch).c_str());
+        exitCode = 1;
+      }
+    }
+    if (!o.RecordFile.empty()) {
+      std::string text = main.LastReplayText;
+      if (main.Battle && !main.ReplayPlayer && main.Battle->Tick > 0) {
+        main.Battle->Checkpoint();
+        text = ReplayText(main.Battle->MakeReplay(main.DXTimer.Interval));
+      }
+      if (text.empty()) {
+        std::cerr << "starwake-headless: no battle was fought to record" << std::endl;
+        exitCode = 1;
+      } else if (!AtomicWriteFile(o.RecordFile, text, false)) {
+        std::cerr << "starwake-headless: cannot write " << o.RecordFile << std::endl;
+        exitCode = 1;
+      }
+    }
+    if (o.Bench && o.ReplayFile.empty()) {
       double sum = 0, mx = 0;
       for (double v : tickUs) {
         sum += v;

@@ -26,6 +26,10 @@ struct TRunOptions {
   bool Battle = false;
   std::string BattleFile;
   bool CheckData = false;
+  // Write the battle it plays (still running, or the last one kept) as a replay at the end.
+  std::string RecordFile;
+  // Play a replay: to its end without drawing, or, with --ticks, frame by frame as the game does.
+  std::string ReplayFile;
   // Start live in the first campaign of the campaign index, as the selector's continue does.
   bool Campaign = false;
   // Start live in the saved game of slot N (1 or more), as the selector's continue loads it.

@@ -23,6 +23,9 @@ nlohmann::json BattleSummary(const TMelee& b) {
   j["race_names"] = {b.RaceName1, b.RaceName2};
   j["music"] = b.MusicTrack;
   j["warnings"] = b.Warnings;
+  j["tick"] = b.Tick;
+  j["seed"] = b.Seed;
+  j["state_hash"] = b.StateHash();
   nlohmann::json objects = nlohmann::json::array();
   for (int i = 0; i < b.Objects.Count(); ++i) {
     const TGameObject& o = *b.Objects.At(i);
@@ -161,6 +164,16 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   j["notices"] = m.Notices;
   j["autosave"] = {{"count", m.AutosaveCount}, {"last_us", m.LastAutosaveMicros}, {"campaign_ticks", m.CampaignTicks}};
   j["battle"] = m.Battle ? BattleSummary(*m.Battle) : nlohmann::json(nullptr);
+  if (m.ReplayPlayer && m.Battle) {
+    const TReplayCommands& r = *m.ReplayPlayer;
+    j["replay"] = {{"file", m.ReplayFile},         {"tick", m.Battle->Tick},     {"ticks", r.Ticks()},
+                   {"hashes", r.HashCount()},      {"checked", r.Checked},       {"matched", r.Matched},
+                   {"first_mismatch", r.FirstMismatch ? nlohmann::json(r.FirstMismatch) : nlohmann::json(nullptr)},
+                   {"paused", m.ReplayPaused},     {"speed", m.ReplaySpeed},     {"finished", m.ReplayFinished},
+                   {"notice", m.ReplayNotice}};
+  } else {
+    j["replay"] = nullptr;
+  }
   j["campaign"] = m.Campaign ? CampaignSummary(m, *m.Campaign) : nlohmann::json(nullptr);
   return j;
 }

@@ -1,0 +1,51 @@
+#pragma once
+// Where the pilots' commands come from. The battle's step asks a command source, once per
+// pilot, for the eight commands that pilot gives in this step, and never knows whether they
+// come from the keyboard and joystick, from a recorded replay or from another player far away.
+#include <cstdint>
+
+#include "media/Controls.h"
+
+namespace sw {
+
+class TDXInput;
+
+// The eight commands as bits of one byte, in control order: turn left 1, turn right 2,
+// thrust 4, weapon 1 8, weapon 2 16, autopilot 32, fine 64, lock 128. The autopilot and lock
+// bits are presses (on for the one step the press acts in); the others are held.
+constexpr uint8_t CommandBit(TShipControl control) { return static_cast<uint8_t>(1u << control); }
+
+class ICommandSource {
+public:
+  virtual ~ICommandSource() = default;
+  // A battle step begins; steps are numbered from 1.
+  virtual void BeginStep(int64_t tick) = 0;
+  // The commands pilot 1 or 2 gives in this step. Asked at most once per pilot per step, and
+  // only while that pilot's ship can take orders.
+  virtual uint8_t Commands(int pilot) = 0;
+  // The battle acted on a command that counts once per press (a toggle, a single shot).
+  virtual void Consume(int /*pilot*/, TShipControl /*control*/) {}
+  // The battle's state hash after a step that is a checkpoint; a source that knows what the
+  // hash should be compares it.
+  virtual void Checkpoint(int64_t /*tick*/, uint64_t /*hash*/) {}
+};
+
+// The players at this machine: the input device's states, keyboard or joystick as each
+// player has chosen.
+class TLocalCommands : public ICommandSource {
+public:
+  // The joystick flags are read at every step (the main window may change them any frame).
+  TLocalCommands(TDXInput* input, const bool* joystick1, const bool* joystick2)
+      : Input(input), Joystick1(joystick1), Joystick2(joystick2) {}
+  void BeginStep(int64_t tick) override;
+  uint8_t Commands(int pilot) override;
+  void Consume(int pilot, TShipControl control) override;
+
+private:
+  bool Joystick(int pilot) const { return pilot == 1 ? *Joystick1 : *Joystick2; }
+  TDXInput* Input;
+  const bool* Joystick1;
+  const bool* Joystick2;
+};
+
+}  // namespace sw
