@@ -27,7 +27,18 @@ int MouseButton(Uint8 b) {
 
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+  // `starwake --replay FILE` opens the game playing that replay.
+  std::string replayFile;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--replay" && i + 1 < argc) {
+      replayFile = argv[++i];
+    } else {
+      std::cerr << "starwake: unknown option " << a << " (starwake [--replay FILE])" << std::endl;
+      return 2;
+    }
+  }
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::cerr << "starwake: cannot start SDL: " << SDL_GetError() << std::endl;
     return 1;
@@ -48,6 +59,16 @@ int main(int, char**) {
     TfmMain main(platform, ExecutableFolder());
     main.FormCreate();
     main.DXDrawInitializeSurface();
+    if (!replayFile.empty()) {
+      // Escape leaves the replay for the dogfight set-up's list of replays.
+      if (main.Dogfight) main.Dogfight->OpenReplays(main.ProgramFolder + "replays/");
+      main.SetGameState(gsDogfight, true);
+      // A file that is refused has said why in one line.
+      if (!main.StartReplay(replayFile, gsDogfight)) {
+        code = 2;
+        main.Terminate();
+      }
+    }
 
     Uint64 freq = SDL_GetPerformanceFrequency();
     Uint64 nextTick = SDL_GetPerformanceCounter();

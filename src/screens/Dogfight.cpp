@@ -282,6 +282,8 @@ void TDogfight::Draw() {
     Buttons.Find("Minus" + std::to_string(k)).Draw();
   }
   for (const char* key : {"Side1AI", "Side2AI", "Start", "Back", "mod_sel"}) Buttons.Find(key).Draw();
+  DrawReplaysButton(s);
+  if (ReplaysOpen) DrawReplayList(s);
 }
 
 }  // namespace sw

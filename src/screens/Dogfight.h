@@ -13,6 +13,15 @@
 
 namespace sw {
 
+// One replay of the "Replays" list.
+struct TReplayEntry {
+  std::string Path;
+  std::string Name;   // the file's name without ".adf"
+  std::string Date;   // when it was written, "2026-12-09 21:15"
+  std::string Ships;  // "TFG_Lancer vs ZHA_Raider", or why the file cannot be played
+  long long Time = 0;
+};
+
 class TDogfight {
 public:
   // Reads the planets, the add-on list and every ships and races file, loads the pictures and
@@ -43,6 +52,22 @@ public:
   // "None", "Low", "Medium", "High" or "Extreme".
   static std::string DensityWord(int density);
 
+  // The "Replays" list over the screen: the replays kept in `folder` and its recent/ folder,
+  // newest first. Up and Down choose one, Enter or a click plays it, Escape closes the list.
+  void OpenReplays(const std::string& folder);
+  void CloseReplays() { ReplaysOpen = false; }
+  void MoveReplaySelection(int d);
+  // The list row under the point (an index into Replays), or -1.
+  int ReplayRowAt(int x, int y) const;
+  // Whether the point lies on the "Replays" button, or on the list's own "Close" button.
+  static bool OnReplaysButton(int x, int y);
+  static bool OnReplaysClose(int x, int y);
+  bool ReplaysOpen = false;
+  std::vector<TReplayEntry> Replays;
+  int ReplaySelected = 0;
+  int ReplayTop = 0;  // the first row shown
+  static constexpr int ReplayRowsShown = 16;
+
   TCarousels Carousels;
   TButtonList Buttons;
   // Fleet slots 1 .. 6 at [0] .. [5]: the index of a ship in the carousel list, or -1.
@@ -54,6 +79,8 @@ public:
   std::vector<std::string> RaceInfo, ShipInfo;
 
 private:
+  void DrawReplaysButton(TSurface& s);
+  void DrawReplayList(TSurface& s);
   void LoadItems();
   // Loads the picture of an item (once per name) and fits its size into the kind's box.
   void LoadPicture(TScreenObject& item, const std::string& path);

@@ -102,6 +102,7 @@ void TfmMain::DrawBattleState() {
     BattleReadInput = true;
     b.Update();
     UpdateMicros += b.LastUpdateMicros;
+    if (b.Phase == bpOver) KeepBattleReplay();
     b.DrawBattle();
     DrawMicros += b.LastDrawMicros;
   }

@@ -51,7 +51,9 @@ void TfmMain::DXDrawMouseDown(int button, int x, int y) {
         if (Options) RouteOptions(Options->HitTest(x, y));
         break;
       case gsDogfight:
-        if (Dogfight) RouteDogfight(Dogfight->HitTest(x, y));
+        if (Dogfight && Dogfight->ReplaysOpen) RouteReplayList(x, y);
+        else if (Dogfight && TDogfight::OnReplaysButton(x, y)) OpenReplayList();
+        else if (Dogfight) RouteDogfight(Dogfight->HitTest(x, y));
         break;
       case gsBattle: {
         const TRect& r = SaveReplayButton;
@@ -200,6 +202,25 @@ void TfmMain::RouteOptions(const std::string& key) {
   } else if (key == "op11") {
     Terminate();
   }
+}
+
+void TfmMain::OpenReplayList() {
+  PlayClick();
+  Dogfight->OpenReplays(ProgramFolder + "replays/");
+}
+
+void TfmMain::RouteReplayList(int x, int y) {
+  TDogfight& d = *Dogfight;
+  if (TDogfight::OnReplaysClose(x, y)) {
+    PlayClick();
+    d.CloseReplays();
+    return;
+  }
+  const int row = d.ReplayRowAt(x, y);
+  if (row < 0) return;
+  PlayClick();
+  d.ReplaySelected = row;
+  StartReplay(d.Replays[static_cast<size_t>(row)].Path, gsDogfight);
 }
 
 void TfmMain::RouteDogfight(const std::string& key) {

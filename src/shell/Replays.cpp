@@ -169,7 +169,7 @@ bool TfmMain::ReplayStep() {
     b.Checkpoint();
     if (!atEnd) player.Finish();
   }
-  if (player.FirstMismatch != 0) {
+  if (player.FirstMismatch != 0 && !ReplayRecordsAgain) {
     ReplayFinished = true;
     ReplayNotice = ReplayMismatchMessage(player.FirstMismatch);
     std::cerr << "starwake: " << ReplayNotice << std::endl;
@@ -246,6 +246,29 @@ void TfmMain::LeaveReplay() {
   const uint8_t back = BattleReturnState;
   SetGameState(back, true);
   if (back == gsDogfight && MusicVolume >= -3999) PlayMusic("MenuMusic");
+  // Back to the list it was chosen from, read afresh.
+  if (back == gsDogfight && Dogfight && Dogfight->ReplaysOpen) Dogfight->OpenReplays(ProgramFolder + "replays/");
+}
+
+bool TfmMain::ReplayListKeyDown(int key) {
+  if (GameState != gsDogfight || !Dogfight || !Dogfight->ReplaysOpen) return false;
+  TDogfight& d = *Dogfight;
+  switch (key) {
+    case vk::Up: d.MoveReplaySelection(-1); return true;
+    case vk::Down: d.MoveReplaySelection(+1); return true;
+    case vk::Prior: d.MoveReplaySelection(-TDogfight::ReplayRowsShown); return true;
+    case vk::Next: d.MoveReplaySelection(+TDogfight::ReplayRowsShown); return true;
+    case vk::Escape: d.CloseReplays(); return true;
+    case vk::Return:
+      if (d.Replays.empty()) {
+        ReportError("There is no replay to play yet: every battle fought is kept in the list");
+      } else {
+        StartReplay(d.Replays[static_cast<size_t>(d.ReplaySelected)].Path, gsDogfight);
+      }
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TfmMain::DrawSaveReplayButton() {

@@ -170,6 +170,8 @@ public:
   int ReplaySpeed = 1;            // steps a frame: 1, 2 or 4
   bool ReplayFinished = false;    // it reached its last step, or stopped at a mismatch
   std::string ReplayNotice;       // what the replay screen says under the tick (mismatch, version)
+  // Playback goes on past a mismatch: the replay is being recorded again with new hashes.
+  bool ReplayRecordsAgain = false;
   // The last battle kept, as replay text ("" before the first).
   std::string LastReplayText;
   std::string LastReplayName;     // <flagship>-vs-<flagship> of it
@@ -247,6 +249,10 @@ private:
   void RouteCredits(const std::string& key);
   void RouteOptions(const std::string& key);
   void RouteDogfight(const std::string& key);
+  // The dogfight set-up's "Replays" list (Replays.cpp and MouseRouting.cpp).
+  void OpenReplayList();
+  void RouteReplayList(int x, int y);
+  bool ReplayListKeyDown(int key);
   // Sets the selector's mode, fills its list and fades to it.
   void OpenSelector(uint8_t mode);
   void PlayClick();

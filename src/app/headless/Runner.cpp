@@ -214,6 +214,8 @@ int RunHeadless(const TRunOptions& o) {
         main.ReportError(e.what());
       }
     }
+    // A replay played with --record is recorded again: it plays on past any mismatch.
+    main.ReplayRecordsAgain = !o.RecordFile.empty();
     if (!o.ReplayFile.empty() && !main.StartReplay(o.ReplayFile, gsDogfight)) {
       // Refused: the one line that says why has gone to standard error.
       ShutdownFonts();
@@ -366,12 +368,12 @@ int RunHeadless(const TRunOptions& o) {
                   r.Matched);
       if (r.FirstMismatch) {
         std::printf("%s\n", ReplayMismatchMessage(r.FirstMismatch).c_str());
-        exitCode = 1;
+        if (o.RecordFile.empty()) exitCode = 1;
       }
     }
     if (!o.RecordFile.empty()) {
       std::string text = main.LastReplayText;
-      if (main.Battle && !main.ReplayPlayer && main.Battle->Tick > 0) {
+      if (main.Battle && main.Battle->Tick > 0 && (!main.ReplayPlayer || main.ReplayRecordsAgain)) {
         main.Battle->Checkpoint();
         text = ReplayText(main.Battle->MakeReplay(main.DXTimer.Interval));
       }
