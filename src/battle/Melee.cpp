@@ -207,7 +207,7 @@ void TMelee::Update() {
   UpdateCamera(View, FocusShip, Opponent, Sizes, {Objects, Stars, Trails});
   FrameEffectsPending = true;
   Recorder.Step(Tick, StepCommands[0], StepCommands[1]);
-  if (Tick % ReplayHashInterval == 0 || Phase == bpOver) Checkpoint();
+  if (Tick % ReplayHashInterval == 0 || Phase == bpOver) TakeCheckpoint();
   LastUpdateMicros = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
 
@@ -494,6 +494,12 @@ uint64_t TMelee::StateHash() const {
 }
 
 void TMelee::Checkpoint() {
+  if (Tick == 0 || LastCheckpoint == Tick) return;
+  RunFrameEffects(false);
+  TakeCheckpoint();
+}
+
+void TMelee::TakeCheckpoint() {
   if (Tick == 0 || LastCheckpoint == Tick) return;
   LastCheckpoint = Tick;
   const uint64_t hash = StateHash();

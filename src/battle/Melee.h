@@ -64,8 +64,10 @@ public:
   void RunFrameEffects(bool draw);
   // The state hash of the battle now (see StateHash.h).
   uint64_t StateHash() const;
-  // Records the state hash of the step just taken and hands it to the command source, once per
-  // step; taken every 30 steps, when the battle ends, and when a replay reaches its end.
+  // Records the state hash and hands it to the command source, once per step. The step takes
+  // one every 30 steps and when the battle ends, before its frame effects; one taken from
+  // outside the step (a battle given up, a recording or a replay reaching its end) comes after
+  // them, whether or not a frame has drawn them.
   void Checkpoint();
   // The battle as recorded so far, as a replay fought at that frame interval.
   TReplay MakeReplay(int gameSpeed) const;
@@ -164,6 +166,7 @@ private:
   TImageSize Displayed(const TGameObject& o);
 
   ICommandSource& Source() { return Env.Commands ? *Env.Commands : Local; }
+  void TakeCheckpoint();
 
   TBattleEnvironment Env;
   TLocalCommands Local{nullptr, nullptr, nullptr};

@@ -127,7 +127,7 @@ void TDogfight::DrawReplayList(TSurface& s) {
   c.Font.Size = 8;
   c.Font.Bold = false;
   c.Font.Color = 0xE0C040;
-  const int nameX = p.Left + 16, dateX = p.Left + 300, shipsX = p.Left + 420;
+  const int nameX = p.Left + 16, dateX = p.Left + 330, shipsX = p.Left + 450;
   c.TextOut(nameX, ReplayRowTop - 20, "NAME");
   c.TextOut(dateX, ReplayRowTop - 20, "DATE");
   c.TextOut(shipsX, ReplayRowTop - 20, "SHIPS");

@@ -201,7 +201,8 @@ void TfmMain::DrawReplayFrame() {
   c.Font.Size = 12;
   c.Font.Bold = true;
   c.Font.Color = 0xFFD040;  // cyan, as the panels' edges
-  c.TextOut(14, 8, "REPLAY");
+  // At the top in the middle, clear of both status panels.
+  c.TextOut(400 - c.TextWidth("REPLAY") / 2, 4, "REPLAY");
   c.Font.Bold = false;
   c.Font.Size = 9;
   c.Font.Color = clWhite;
@@ -209,10 +210,10 @@ void TfmMain::DrawReplayFrame() {
   if (ReplayFinished) state += "   end";
   else if (ReplayPaused) state += "   paused";
   else state += "   x" + std::to_string(ReplaySpeed);
-  c.TextOut(14, 30, state);
+  c.TextOut(400 - c.TextWidth(state) / 2, 24, state);
   if (!ReplayNotice.empty()) {
     c.Font.Color = 0x40B0FF;  // amber
-    c.TextOut(14, 48, ReplayNotice);
+    c.TextOut(400 - c.TextWidth(ReplayNotice) / 2, 40, ReplayNotice);
   }
   c.Release();
 }
