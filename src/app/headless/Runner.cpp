@@ -350,9 +350,18 @@ int RunHeadless(const TRunOptions& o) {
       auto start = std::chrono::steady_clock::now();
       main.PlayReplayToEnd();
       const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-      if (o.Bench && main.Battle)
-        std::printf("bench: replay ticks=%lld seconds=%.3f ticks_per_s=%.0f\n", static_cast<long long>(main.Battle->Tick),
-                    seconds, seconds > 0 ? static_cast<double>(main.Battle->Tick) / seconds : 0.0);
+      if (o.Bench && main.Battle) {
+        // What one state hash of the battle as it ended costs, over a thousand of them.
+        auto hashStart = std::chrono::steady_clock::now();
+        uint64_t mixed = 0;
+        for (int k = 0; k < 1000; ++k) mixed ^= main.Battle->StateHash() + static_cast<uint64_t>(k);
+        const double hashUs =
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - hashStart).count() / 1000;
+        std::printf("bench: replay ticks=%lld seconds=%.3f ticks_per_s=%.0f state_hash_us=%.2f objects=%d (%llx)\n",
+                    static_cast<long long>(main.Battle->Tick), seconds,
+                    seconds > 0 ? static_cast<double>(main.Battle->Tick) / seconds : 0.0, hashUs,
+                    main.Battle->Objects.Count(), static_cast<unsigned long long>(mixed & 0xF));
+      }
     } else {
       // The benchmark battle runs 3000 frames unless told otherwise.
       const long long ticks = o.Bench && o.Battle && !o.TicksGiven ? 3000 : o.Ticks;
