@@ -42,7 +42,7 @@ bool ReplayRanged(std::string_view s, int64_t lo, int64_t hi, int64_t& out) {
   return true;
 }
 
-std::string HashHex(uint64_t h) {
+std::string ReplayHashHex(uint64_t h) {
   char buf[17];
   std::snprintf(buf, sizeof buf, "%016llX", static_cast<unsigned long long>(h));
   return buf;
@@ -133,7 +133,7 @@ std::string ReplayText(const TReplay& r) {
          std::to_string(run.Ticks) + "\n";
   }
   t += "\n[HASHES]\n";
-  for (const auto& [tick, hash] : r.Hashes) t += "T" + std::to_string(tick) + "=" + HashHex(hash) + "\n";
+  for (const auto& [tick, hash] : r.Hashes) t += "T" + std::to_string(tick) + "=" + ReplayHashHex(hash) + "\n";
   return t;
 }
 
