@@ -106,7 +106,7 @@ TEST_F(BattleTest, BoardersCaptureAShipThatChangesSideAndIsFlownByTheComputer) {
   TGameObject& escort = Ship("escort");
   escort.Crew = 0.5;  // the last crew member is gone once a boarder fights
   escort.Boarders = 3;
-  RandSeed(5);
+  b.Rng.Seed(5);  // boarding draws from the battle's own generator
   for (int i = 0; i < 200 && escort.Side == 1; ++i) {
     escort.Crew = std::min(escort.Crew, 0.5);
     b.Update();
