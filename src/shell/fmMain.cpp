@@ -298,7 +298,9 @@ TCampaignEnv TfmMain::CampaignEnv() {
   env.Waves = DXWaveList.get();
   env.Surface = &DXDraw->Surface;
   env.SubScreen = &CampaignSubScreen;
-  env.Report = [this](const std::string& message) { ReportError(message); };
+  env.Report = [this](const std::string& message) {
+    if (CampaignProblemsReported.insert(message).second) ReportError(message);
+  };
   return env;
 }
 

@@ -3,6 +3,7 @@
 // timer and every screen; holds the game state and runs the frame tick.
 #include <ctime>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,9 @@ public:
   bool Terminated = false;
   // Every error reported since start, in order.
   std::vector<std::string> Errors;
+  // What the campaigns have reported: a campaign loaded again (a new game, a load) finds the
+  // same data problems, and each is reported once.
+  std::set<std::string> CampaignProblemsReported;
   // The screens, created when the display is ready.
   std::unique_ptr<TSplash> Splash;
   std::unique_ptr<TDogfight> Dogfight;

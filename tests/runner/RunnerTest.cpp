@@ -180,6 +180,16 @@ TEST(Runner, ExtremeNumbersInCampaignFilesAreHeldWhenReadAndNamedByTheDataCheck)
   ASSERT_TRUE(WIFEXITED(rc));
   ASSERT_EQ(WEXITSTATUS(rc), 0);
   const auto j = ReadJson(json);
+  {
+    // The tutorial was read at start-up and again for the new campaign: each problem once.
+    std::ifstream in(log);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string err = ss.str(), line = "map.adf:MISC:SENSOR_RANGE: ";
+    const size_t first = err.find(line);
+    ASSERT_NE(first, std::string::npos) << err;
+    EXPECT_EQ(err.find(line, first + 1), std::string::npos) << err;
+  }
   EXPECT_EQ(j["campaign"]["ranges"]["sensor"], 100000);
   EXPECT_EQ(j["campaign"]["ranges"]["intercept"], 100000) << "the trigger fired its event";
   EXPECT_EQ(j["campaign"]["player"]["fuel"].get<int>() <= 100000000, true);
