@@ -178,16 +178,33 @@ void TSaveGame::WriteFreshFolder(const TGameMain& game, const std::string& fresh
   record.Set(SlotRecordSection, "CHARACTERS", std::to_string(game.Characters.Count()));
   record.Set(SlotRecordSection, "TRADE_POSTS", std::to_string(game.TradePosts.Count()));
   files.push_back({SlotRecordFile, record.Serialize()});
+  // The folder is seen by no one until it is renamed, so each file is written in place; all are
+  // written before any is flushed, so the disk takes them in one go rather than one by one.
+  std::vector<int> written;
+  auto fail = [&](const std::string& what) {
+    for (int fd : written) ::close(fd);
+    RemoveAll(fresh);
+    Unable(what);
+  };
   for (const TSavedWorldFile& file : files) {
-    if (!AtomicWriteFile(fresh + "/" + file.Name, file.Text, true) || Fails(file.Name)) {
-      RemoveAll(fresh);
-      Unable(shownSlot + "/" + file.Name);
+    const int fd = ::open((fresh + "/" + file.Name).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) fail(shownSlot + "/" + file.Name);
+    written.push_back(fd);
+    const char* p = file.Text.data();
+    size_t left = file.Text.size();
+    while (left > 0) {
+      const ssize_t w = ::write(fd, p, left);
+      if (w <= 0) fail(shownSlot + "/" + file.Name);
+      p += w;
+      left -= static_cast<size_t>(w);
     }
   }
-  if (!SyncFolder(fresh)) {
-    RemoveAll(fresh);
-    Unable(shownSlot);
-  }
+  for (size_t i = 0; i < files.size(); ++i)
+    if (::fsync(written[i]) != 0 || Fails(files[i].Name)) fail(shownSlot + "/" + files[i].Name);
+  bool closed = true;
+  for (int fd : written) closed = ::close(fd) == 0 && closed;
+  written.clear();
+  if (!closed || !SyncFolder(fresh)) fail(shownSlot);
 }
 
 void TSaveGame::WriteIndexEntry(const TGameMain& game, const std::string& section, std::time_t when) {

@@ -58,6 +58,8 @@ public:
 
   // The save format this game writes; a save of a higher version is refused.
   static constexpr int SaveVersion = 2;
+  // Why a save of a newer version of the game is refused.
+  static constexpr const char* NewerVersionMessage = "This save was made by a newer version of Starwake";
   // Autosaves kept: the newest and the two before it.
   static constexpr int AutosaveDepth = 3;
   // The slots the list offers even when the index names fewer.

@@ -141,7 +141,7 @@ std::string TSaveGame::LoadProblem(const std::string& slotFolder, const std::str
   while (!shown.empty() && shown.back() == '/') shown.pop_back();
   const std::string refused = "The saved game " + shown + " cannot be loaded: ";
   if (shown.empty() || !IsSafeDataName(slotFolder)) return refused + "it is not a folder below saves";
-  if (version > SaveVersion) return "This save was made by a newer version of Starwake";
+  if (version > SaveVersion) return NewerVersionMessage;
   if (Trim(campaignFolder).empty() || !IsSafeDataName(campaignFolder))
     return refused + "its index entry names no campaign folder";
   const std::string campaign = ResolvePath(NormalizeSlashes(dataFolder + campaignFolder));
@@ -155,7 +155,7 @@ std::string TSaveGame::LoadProblem(const std::string& slotFolder, const std::str
   const std::string record = ResolvePath(folder + "save.adf");
   const bool hasRecord = FileExists(record);
   if (hasRecord && AdfReadInteger(record, "SAVE", "VERSION", 1) > SaveVersion)
-    return "This save was made by a newer version of Starwake";
+    return NewerVersionMessage;
   const struct {
     const char* Name;
     const char* CountKey;

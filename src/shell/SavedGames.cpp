@@ -57,9 +57,10 @@ bool TfmMain::LoadSavedGame(const std::string& section) {
   const std::string problem = saves.LoadProblem(row.Folder, row.Campaign, DataFolder, row.Version);
   if (problem.empty()) return StartCampaign(row.Campaign, row.Folder, row.Title);
   ReportError(problem);
-  // A numbered slot that cannot be read offers its backup, when that one can be.
+  // A numbered slot that cannot be read offers its backup, when that one can be; a slot of a
+  // newer game is not damaged, and its backup is no older game's either.
   const int slot = TSaveGame::SlotNumber(section);
-  if (slot < 1) return false;
+  if (slot < 1 || problem == TSaveGame::NewerVersionMessage) return false;
   std::string backup = TSaveGame::SlotFolder(slot);
   backup.insert(backup.size() - 1, ".bak");
   const std::string record = SavesFolder + "save" + std::to_string(slot) + ".bak/save.adf";

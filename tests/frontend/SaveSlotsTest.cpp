@@ -99,4 +99,41 @@ TEST_F(SaveSlots, SavesIntoTheSelectedSlotAndLoadsItBackRefusingWhatCannotBeDone
   EXPECT_EQ(Main->Campaign->PlayerFleet()->Fuel, fuel);
 }
 
+TEST_F(SaveSlots, ADamagedSlotOffersItsBackupAndANewerSaveIsRefused) {
+  ASSERT_TRUE(Main->Campaign);
+  TGameMain& running = *Main->Campaign;
+  const int fuel = running.PlayerFleet()->Fuel;
+  ASSERT_TRUE(Main->SaveToSlot("SAVE1"));
+  running.PlayerFleet()->Fuel = fuel - 1;
+  ASSERT_TRUE(Main->SaveToSlot("SAVE1"));
+  EXPECT_EQ(Main->Notices, (std::vector<std::string>{"Saved to slot 1", "Saved to slot 1"}));
+  // The slot's map is cut short: loading it is refused, and its backup is offered.
+  const std::string map = Game.Root + "saves/save1/map.adf";
+  const std::string text = TFrontEndRoot::ReadFile(map);
+  TFrontEndRoot::WriteFile(map, text.substr(0, text.size() - 7));
+  AdfFlushCache();
+  EXPECT_FALSE(Main->LoadSavedGame("SAVE1"));
+  EXPECT_EQ(Main->Campaign.get(), &running) << "the running game is untouched";
+  ASSERT_TRUE(Main->Question);
+  EXPECT_EQ(Main->Question->Text.rfind("Slot 1 is damaged. Load its backup of ", 0), 0u) << Main->Question->Text;
+  EXPECT_NE(ErrorText().find("its map.adf is cut short"), std::string::npos) << ErrorText();
+  Main->DXDrawMouseDown(1, 340, 325);  // "Yes"
+  Settle();
+  EXPECT_FALSE(Main->Question);
+  ASSERT_TRUE(Main->Campaign);
+  EXPECT_EQ(Main->Campaign->SaveFolder, "save1.bak\\");
+  EXPECT_EQ(Main->Campaign->PlayerFleet()->Fuel, fuel);
+  EXPECT_EQ(Main->GameState, gsCampaign);
+
+  // A save of a newer version of the game is refused, nothing changed.
+  TFrontEndRoot::WriteFile(map, text);
+  AdfWriteString(Index(), "SAVE1", "VERSION", "99");
+  Main->Errors.clear();
+  const TGameMain* loadedBackup = Main->Campaign.get();
+  EXPECT_FALSE(Main->LoadSavedGame("SAVE1"));
+  EXPECT_EQ(ErrorText(), "This save was made by a newer version of Starwake");
+  EXPECT_FALSE(Main->Question) << "a newer game's save is not damaged: no backup is offered";
+  EXPECT_EQ(Main->Campaign.get(), loadedBackup);
+}
+
 }  // namespace
