@@ -176,7 +176,14 @@ void TSelector::Draw() {
   canvas.Rectangle(297, top, 518, top + height + 1);
   if (saves && !Notice.empty()) {
     canvas.Font.Color = RGB(230, 150, 110);
-    canvas.TextOut(400 - canvas.TextWidth(Notice) / 2, 440, Notice);
+    // One line per clause, centred under the buttons within the frame.
+    int y = 440;
+    for (size_t start = 0; start < Notice.size(); y += 14) {
+      size_t end = Notice.find("; ", start);
+      const std::string line = Notice.substr(start, end == std::string::npos ? std::string::npos : end - start);
+      canvas.TextOut(408 - canvas.TextWidth(line) / 2, y, line);
+      start = end == std::string::npos ? Notice.size() : end + 2;
+    }
   }
   canvas.Release();
 

@@ -107,9 +107,19 @@ TEST_F(SaveSlots, ADamagedSlotOffersItsBackupAndANewerSaveIsRefused) {
   running.PlayerFleet()->Fuel = fuel - 1;
   ASSERT_TRUE(Main->SaveToSlot("SAVE1"));
   EXPECT_EQ(Main->Notices, (std::vector<std::string>{"Saved to slot 1", "Saved to slot 1"}));
-  // The slot's map is cut short: loading it is refused, and its backup is offered.
+  // Saving over it asks where and when the save was made; "No" (the N key) keeps every byte.
   const std::string map = Game.Root + "saves/save1/map.adf";
   const std::string text = TFrontEndRoot::ReadFile(map);
+  running.PlayerFleet()->Fuel = fuel - 2;
+  Main->AskSaveToSlot("SAVE1");
+  ASSERT_TRUE(Main->Question);
+  EXPECT_EQ(Main->Question->Text, "Overwrite the save of " + TSaveGame::StarDateText(running.StarDateMinutes) + " at " +
+                                      running.PlayerFleet()->System + "?");
+  Main->FormKeyDown('N', false, false, false);
+  EXPECT_FALSE(Main->Question);
+  EXPECT_EQ(TFrontEndRoot::ReadFile(map), text);
+  EXPECT_EQ(Main->Notices.size(), 2u);
+  // The slot's map is cut short: loading it is refused, and its backup is offered.
   TFrontEndRoot::WriteFile(map, text.substr(0, text.size() - 7));
   AdfFlushCache();
   EXPECT_FALSE(Main->LoadSavedGame("SAVE1"));
