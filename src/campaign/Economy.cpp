@@ -182,6 +182,8 @@ void TGameMain::BuyFuel() {
     // Not enough for the whole amount: every RU buys what it can.
     if (p->RU <= 0) return;
     const long long fuel = std::min(amount, RoundDiv(static_cast<long long>(p->RU) * 100, price));
+    // RUs too few to buy a single unit at a dear post are kept, not paid for nothing.
+    if (fuel <= 0) return;
     p->Fuel = ClampInt(p->Fuel + fuel);
     p->RU = 0;
   } else {

@@ -156,6 +156,13 @@ TEST(Economy, FuelAndCrewAtTheirLimits) {
   EXPECT_EQ(p.Fuel, 25) << "10 RUs at 40 per 100";
   EXPECT_EQ(p.RU, 0);
   p.Fuel = 0;
+  p.RU = 1;
+  post.SellFuel = 300;
+  g->BuyFuel();
+  EXPECT_EQ(p.Fuel, 0) << "1 RU at 300 per 100 buys a third of a unit: nothing";
+  EXPECT_EQ(p.RU, 1) << "an RU that buys nothing is kept";
+  post.SellFuel = 40;
+  p.Fuel = 0;
   p.RU = 1000;
   g->BuyFuel();
   EXPECT_EQ(p.Fuel, 100) << "at most 100 units a purchase";
