@@ -1,5 +1,6 @@
 #include "ai/ComputerPilot.h"
 
+#include "ai/PilotSkill.h"
 #include "ai/PilotTerms.h"
 #include "ai/Pilots.h"
 #include "weapons/Weapon.h"
@@ -20,6 +21,7 @@ TPilotChoice ChoosePilot(const TGameObject& ship) {
 }
 
 void FlyComputerShip(IBattleAccess& battle, TGameObject& ship) {
+  PrepareSkill(battle, ship);
   const TPilotChoice pilot = ChoosePilot(ship);
   switch (pilot.Kind) {
     case TPilotKind::Rammer:

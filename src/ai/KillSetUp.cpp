@@ -54,7 +54,7 @@ bool SternCovers(const TWeapon* stern, double distance, int zoom) {
 }
 
 bool WantsToUse(TWeapon* w, TGameObject& target, const TPilotSight& sight) {
-  if (HoldsShips(w) && IsHeld(target)) return false;
+  if (sight.Reacting || (HoldsShips(w) && IsHeld(target))) return false;
   return Wants(w, target, sight) || MineAcrossPath(w, target, sight);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ai/PilotSkill.h"
 #include "battle/Motion.h"
 #include "core/Numbers.h"
 #include "weapons/BattleAccess.h"
@@ -14,7 +15,11 @@ namespace sw {
 TPilotSight LookAt(IBattleAccess& battle, const TGameObject& ship, const TGameObject& target) {
   TPilotSight s;
   s.Distance = battle.Distance(ship, target);
-  s.Bearing = battle.Bearing(ship, target);
+  s.Bearing = AimedBearing(ship, battle.Bearing(ship, target));
+  if (ship.AISkill < SKILL_ACE) {
+    s.Distance *= RangeSense(ship);
+    s.Reacting = ship.ReactionFrames > 0;
+  }
   s.Heading = HeadingDegrees(ship);
   s.Zoom = battle.Zoom();
   return s;
@@ -54,7 +59,7 @@ bool CarriesEnergyDrainer(const TGameObject& ship) {
 }
 
 bool Wants(TWeapon* w, TGameObject& target, const TPilotSight& sight) {
-  return w && w->WantsToFire(&target, sight.Distance, sight.Bearing);
+  return w && !sight.Reacting && w->WantsToFire(&target, sight.Distance, sight.Bearing);
 }
 
 void Use(TWeapon* w) {

@@ -15,9 +15,12 @@ struct TPilotSight {
   double Bearing = 0;
   double Heading = 0;
   int Zoom = 1;
+  // A less skilled pilot has only just seen its target and does not act on it yet.
+  bool Reacting = false;
 };
 
-// Looks at the target from the ship: distance, bearing and the ship's heading as they are now.
+// Looks at the target from the ship: distance, bearing and the ship's heading as they are now,
+// as the pilot's skill lets it see them (the bearing it aims at, the distance it believes).
 TPilotSight LookAt(IBattleAccess& battle, const TGameObject& ship, const TGameObject& target);
 
 // The ship's heading in degrees.

@@ -64,7 +64,7 @@ void FlyRammer(IBattleAccess& battle, TGameObject& ship) {
   TGameObject* target = battle.NearestEnemy(ship, false, false);
   if (!target) return;
   TurnToward(ship, target, false);
-  if (Aligned(HeadingDegrees(ship), battle.Bearing(ship, *target))) ApplyThrust(ship, true, 0, 0, battle.Zoom());
+  if (Aligned(HeadingDegrees(ship), AimedBearing(ship, battle.Bearing(ship, *target)))) ApplyThrust(ship, true, 0, 0, battle.Zoom());
 }
 
 void FlyGeneral(IBattleAccess& battle, TGameObject& ship) {

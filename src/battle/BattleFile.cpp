@@ -54,6 +54,7 @@ TBattleSetup ReadBattleFile(const std::string& path, TDataWarnings* warnings) {
     e.Y = AdfReadInteger(path, sec, "YPOS", 0);
     e.Angle = AdfReadInteger(path, sec, "ANGLE", 0);
     e.AIDriven = AdfReadBool(path, sec, "AI", false);
+    e.AISkill = std::clamp(AdfReadInteger(path, sec, "AISKILL", 2), 0, 2);
     e.Crew = AdfReadInteger(path, sec, "CREW", 0);
     e.Damage = AdfReadInteger(path, sec, "DAMAGE", 0);
     e.Prefix = AdfReadString(path, sec, "PREFIX", "");
@@ -114,6 +115,7 @@ void BuildBattle(const TBattleSetup& setup, TRoster& roster) {
     order.LoadImages = true;
     order.Activation = 1;
     order.AIDriven = e.AIDriven;
+    order.AISkill = static_cast<uint8_t>(e.AISkill);
     order.Side = e.Side;
     order.Speed = 0;
     order.Angle = e.Angle;

@@ -17,6 +17,7 @@ struct TBattleShipEntry {
   std::string Designation, Race, Prefix, Class;
   int X = 0, Y = 0, Angle = 0;
   bool AIDriven = false;
+  int AISkill = 2;  // the computer pilot's skill, 0 Cadet .. 2 Ace
   int Crew = 0;    // 0: the class's full crew
   int Damage = 0;  // hull points to start with; 0: the class's full hull
 };

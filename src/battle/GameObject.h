@@ -105,6 +105,13 @@ public:
   uint8_t PilotMode = 0;  // 0 attack, 1 retreat, 2 evade
   int32_t EvadeFrames = 0;
   double EvadeHeading = 0;
+  // The computer pilot's skill: 0 Cadet, 1 Veteran, 2 Ace (the pilot at its best).
+  uint8_t AISkill = 2;
+  // Degrees a less skilled pilot's aim is off this frame; turning toward a target adds them.
+  double AimOffset = 0;
+  // Frames a less skilled pilot still needs before it acts on the target it has just seen.
+  int32_t ReactionFrames = 0;
+  const TGameObject* SeenTarget = nullptr;  // compared only, never followed
   double X = 0;
   double Y = 0;
   double VX = 0;

@@ -69,13 +69,20 @@ double ObjectDistance(const TGameObject& a, const TGameObject& b) {
   return Distance(Round(a.X), Round(a.Y), Round(b.X), Round(b.Y));
 }
 
+double AimedBearing(const TGameObject& o, double bearing) {
+  if (o.AimOffset == 0) return bearing;
+  double b = std::fmod(bearing + o.AimOffset, 360.0);
+  if (b < 0) b += 360;
+  return b;
+}
+
 void TurnToward(TGameObject& o, const TGameObject* target, bool away) {
   if (o.Starbase) return;
   double desired;
   if (o.PilotMode == 2)
     desired = o.EvadeHeading;
   else if (target)
-    desired = Bearing(o, *target);
+    desired = AimedBearing(o, Bearing(o, *target));
   else
     return;
   if (away) desired -= 180;

@@ -30,7 +30,9 @@ double BearingBetween(double ax, double ay, double bx, double by);
 // Distance between two objects' positions rounded to whole pixels.
 double ObjectDistance(const TGameObject& a, const TGameObject& b);
 
-// One turning step toward the target's bearing (away from it with `away`); in evade mode
+// The bearing a pilot aims at: the true one plus the ship's aim offset, in [0, 360).
+double AimedBearing(const TGameObject& o, double bearing);
+// One turning step toward the target's aimed bearing (away from it with `away`); in evade mode
 // toward EvadeHeading (degrees) instead. Snaps onto the bearing when close. A starbase never
 // turns; without a target (and not evading) nothing happens.
 void TurnToward(TGameObject& o, const TGameObject* target, bool away);

@@ -164,6 +164,7 @@ TGameObject& AddShip(TRoster& roster, const TShipOrder& order) {
   ship.ShipClass = order.Class;
   ship.Side = order.Side;
   ship.AIDriven = order.AIDriven;
+  ship.AISkill = order.AISkill;
   ship.Activation = order.Activation;
 
   ship.TurnRate = c.TurnRate;

@@ -63,6 +63,7 @@ struct TShipOrder {
   bool LoadImages = true;
   int32_t Activation = 1;
   bool AIDriven = false;
+  uint8_t AISkill = 2;  // the computer pilot's skill, 0 Cadet .. 2 Ace
   uint8_t Side = 1;
   double Speed = 0;
   double Angle = 0;  // degrees, 0 up, clockwise

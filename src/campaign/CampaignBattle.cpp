@@ -355,6 +355,10 @@ bool TGameMain::Launch() {
     file.WriteInteger(section, "ANGLE", s.Side == 1 ? 90 : 270);
     file.WriteInteger(section, "SIDE", s.Side);
     file.WriteBool(section, "AI", s.Computer);
+    // The enemy race's pilots fly as well as the campaign's race file says; the player's own
+    // computer-flown ships always fly at their best.
+    const TRaceInfo* enemyRace = s.Side == 2 ? FindRace(enemy->Race) : nullptr;
+    file.WriteInteger(section, "AISKILL", enemyRace ? enemyRace->AISkill : 2);
     file.WriteInteger(section, "DAMAGE", s.Entry->Structure);
     file.WriteInteger(section, "CREW", s.Entry->Crew);
     file.WriteString(section, "RACE", s.Side == 1 ? player->Race : enemy->Race);

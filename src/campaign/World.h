@@ -122,6 +122,8 @@ public:
   std::string MajorPatCraft, MinorPatCraft;
   int MajorPatMax = 0, MinorPatMax = 0;
   std::string PatName;
+  // How well the computer flies the race's ships in battle: 0 Cadet, 1 Veteran, 2 Ace.
+  int AISkill = 2;
   // The word of the race's dialogue sections.
   std::string RaceSect;
 };

@@ -1,5 +1,7 @@
 #include "campaign/WorldFiles.h"
 
+#include <algorithm>
+
 #include "battle/ShipRoster.h"
 #include "campaign/GameMain.h"
 #include "campaign/SafeNames.h"
@@ -293,6 +295,11 @@ void TWorldReader::ReadRaces() {
     r->MajorPatMax = ReadRanged(campRace, key, "MAJOR_PAT_MAX", 0, 0, CampaignLimits::PatrolShips);
     r->MinorPatMax = ReadRanged(campRace, key, "MINOR_PAT_MAX", 0, 0, CampaignLimits::PatrolShips);
     r->PatName = AdfReadString(campRace, key, "PAT_NAME", "");
+    r->AISkill = ReadInt(campRace, key, "AISKILL", 2);
+    if (r->AISkill < 0 || r->AISkill > 2) {
+      Error(campRace, key, "AISKILL", "the skill " + std::to_string(r->AISkill) + " is not within 0..2");
+      r->AISkill = std::clamp(r->AISkill, 0, 2);
+    }
     r->RaceSect = AdfReadString(Map, "RACE_SECT", key, "");
     Game.Races.Add(key, std::move(r));
   }

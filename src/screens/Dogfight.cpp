@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ai/PilotSkill.h"
 #include "battle/ShipRoster.h"
 #include "core/Adf.h"
 #include "core/Paths.h"
@@ -126,6 +127,8 @@ void TDogfight::CreateButtons() {
       {"mod_sel", "mod_selector", 56, 518, 221, 23, 2},
       {"Side1AI", "noAI", 689, 257, 73, 34, 2},
       {"Side2AI", "AI", 689, 484, 73, 34, 2},
+      {"Side1Skill", "", 689, 292, 73, 15, 2},
+      {"Side2Skill", "", 689, 519, 73, 15, 2},
       {"Back", "bback", 35, 25, 59, 23, 2},
       {"Start", "bstart", 710, 25, 59, 23, 2},
   };
@@ -162,6 +165,16 @@ void TDogfight::SetComputerSides(bool side1, bool side2) {
   Buttons.Find("Side2AI").ImageName = side2 ? "AI" : "noAI";
 }
 
+void TDogfight::SetSkill(int side, int skill) {
+  if (side < 1 || side > 2) return;
+  SideSkill[side - 1] = ClampSkill(skill);
+}
+
+void TDogfight::NextSkill(int side) {
+  if (side < 1 || side > 2) return;
+  SetSkill(side, (SideSkill[side - 1] + 1) % 3);
+}
+
 void TDogfight::FillSlot(int slot) {
   if (slot < 1 || slot > 6) return;
   const int index = Carousels.IndexOf(ikShip, Carousels.Selected[ikShip]);
@@ -186,6 +199,8 @@ TDogfightBattle TDogfight::Battle() const {
   }
   b.Side1Computer = Side1Computer;
   b.Side2Computer = Side2Computer;
+  b.Side1Skill = SideSkill[0];
+  b.Side2Skill = SideSkill[1];
   b.Density = Density;
   const TScreenObject* planet = Carousels.Chosen(ikPlanet);
   if (planet && !SameText(planet->Key, "NOPLANET")) {
@@ -274,6 +289,18 @@ void TDogfight::Draw() {
     if (FleetSlot[i] >= 0) canvas.TextOut(330, FleetNameY[i], FleetName[i]);
   canvas.TextOut(165, 487, "Field density");
   canvas.TextOut(165, 497, DensityWord(Density) + " (" + std::to_string(Density) + ")");
+  // The skill selectors under the computer switches: a small dark plate with the skill's name.
+  for (int side = 1; side <= 2; ++side) {
+    const TButton& b = Buttons.Find(side == 1 ? "Side1Skill" : "Side2Skill");
+    canvas.Brush.Style = TBrushStyle::bsSolid;
+    canvas.Brush.Color = b.FlashCountdown > 0 ? 0x403020 : 0x302010;
+    canvas.Pen.Color = 0x30A0D0;
+    canvas.Rectangle(b.X, b.Y, b.X + b.Width, b.Y + b.Height);
+    canvas.Brush.Style = TBrushStyle::bsClear;
+    canvas.Font.Color = 0x40C0F0;
+    const std::string caption = std::string("Skill: ") + SkillName(SideSkill[side - 1]);
+    canvas.TextOut(b.X + 6, b.Y + 1, caption);
+  }
   canvas.Release();
 
   for (int i = 0; i < 8; ++i) Buttons.At(i)->Draw();
@@ -281,7 +308,8 @@ void TDogfight::Draw() {
     Buttons.Find("Plus" + std::to_string(k)).Draw();
     Buttons.Find("Minus" + std::to_string(k)).Draw();
   }
-  for (const char* key : {"Side1AI", "Side2AI", "Start", "Back", "mod_sel"}) Buttons.Find(key).Draw();
+  for (const char* key : {"Side1AI", "Side2AI", "Side1Skill", "Side2Skill", "Start", "Back", "mod_sel"})
+    Buttons.Find(key).Draw();
   DrawReplaysButton(s);
   if (ReplaysOpen) DrawReplayList(s);
 }

@@ -40,6 +40,10 @@ public:
   void ChangeDensity(int d);
   // Who flies each side; the side buttons show it.
   void SetComputerSides(bool side1, bool side2);
+  // The computer pilot's skill of a side (1 or 2): 0 Cadet, 1 Veteran, 2 Ace, held to that range.
+  void SetSkill(int side, int skill);
+  // The skill selector beside a side's computer switch: Cadet, Veteran, Ace, then Cadet again.
+  void NextSkill(int side);
   // Puts the chosen ship into a fleet slot (1 .. 6), or empties it.
   void FillSlot(int slot);
   void EmptySlot(int slot);
@@ -75,6 +79,8 @@ public:
   std::string FleetName[6];
   bool Side1Computer = false;
   bool Side2Computer = true;
+  // The computer pilot's skill of side 1 and side 2 (kept in config.ini).
+  int SideSkill[2] = {2, 2};
   int Density = 0;
   std::vector<std::string> RaceInfo, ShipInfo;
 

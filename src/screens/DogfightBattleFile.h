@@ -20,6 +20,9 @@ struct TDogfightBattle {
   std::optional<TFleetShip> Slots[6];
   bool Side1Computer = false;
   bool Side2Computer = true;
+  // The computer pilot's skill of each side (0 Cadet, 1 Veteran, 2 Ace), for every ship of it.
+  int Side1Skill = 2;
+  int Side2Skill = 2;
   int Density = 0;          // asteroid density 0 .. 40; 0 is no field
   std::string PlanetImage;  // empty: no planet
   int PlanetGravity = 0;

@@ -3,6 +3,7 @@
 // player's hand-edited bindings are never overwritten.
 #include <algorithm>
 
+#include "ai/PilotSkill.h"
 #include "core/Adf.h"
 #include "media/Controls.h"
 #include "shell/fmMain.h"
@@ -16,6 +17,10 @@ void TfmMain::LoadConfig() {
   MusicVolume = AdfReadInteger(file, "MISC", "MUSIC_VOLUME", 0);
   GammaOffset = std::clamp(AdfReadInteger(file, "MISC", "GAMMA", 0), -GammaOffsetLimit, GammaOffsetLimit);
   DrawPointers = AdfReadBool(file, "MISC", "DRAW_POINTERS", true);
+  if (Dogfight) {
+    Dogfight->SetSkill(1, AdfReadInteger(file, "MISC", "AI_SKILL1", SKILL_ACE));
+    Dogfight->SetSkill(2, AdfReadInteger(file, "MISC", "AI_SKILL2", SKILL_ACE));
+  }
   ConfigLoaded = true;
   ApplySfxVolume();
   ApplyMusicVolume();
@@ -43,6 +48,10 @@ void TfmMain::SaveConfig() {
   batch.WriteInteger("MISC", "MUSIC_VOLUME", MusicVolume);
   batch.WriteInteger("MISC", "GAMMA", GammaOffset);
   batch.WriteBool("MISC", "DRAW_POINTERS", DrawPointers);
+  if (Dogfight) {
+    batch.WriteInteger("MISC", "AI_SKILL1", Dogfight->SideSkill[0]);
+    batch.WriteInteger("MISC", "AI_SKILL2", Dogfight->SideSkill[1]);
+  }
   batch.Commit(true);
 }
 

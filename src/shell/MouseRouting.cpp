@@ -238,6 +238,8 @@ void TfmMain::RouteDogfight(const std::string& key) {
   else if (key == "AstLeft") d.ChangeDensity(-1);
   else if (key == "Side1AI") d.SetComputerSides(!d.Side1Computer, d.Side2Computer);
   else if (key == "Side2AI") d.SetComputerSides(d.Side1Computer, !d.Side2Computer);
+  else if (key == "Side1Skill") d.NextSkill(1);
+  else if (key == "Side2Skill") d.NextSkill(2);
   else if (key.rfind("Plus", 0) == 0) d.FillSlot(key.back() - '0');
   else if (key.rfind("Minus", 0) == 0) d.EmptySlot(key.back() - '0');
   else if (key == "Start") d.Start();

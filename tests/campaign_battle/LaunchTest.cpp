@@ -68,6 +68,8 @@ TEST(Launch, WritesBothSidesShipsAsTheBattleReadsThem) {
     EXPECT_EQ(w.ReadInt(sec, "DAMAGE"), s.Damage);
     EXPECT_EQ(w.ReadInt(sec, "CREW"), s.Crew);
     EXPECT_EQ(w.Read(sec, "RACE"), s.Side == 1 ? "TFG" : "VSK") << "each side flies its own fleet's race";
+    EXPECT_EQ(w.ReadInt(sec, "AISKILL"), s.Side == 1 ? 2 : 1)
+        << "the enemy flies at its race's skill (a Veteran here), the player's own ships at their best";
     EXPECT_EQ(w.Read(sec, "PREFIX"), s.Class == "Lancer" ? "add-ons\\pack\\" : "<none>");
   }
 
@@ -75,6 +77,8 @@ TEST(Launch, WritesBothSidesShipsAsTheBattleReadsThem) {
   const TBattleSetup setup = ReadBattleFile(w.BattleFile(), nullptr);
   EXPECT_NO_THROW(RequireFlagships(setup, w.BattleFile()));
   ASSERT_EQ(setup.Ships.size(), 6u);
+  EXPECT_EQ(setup.Ships[1].AISkill, 1);
+  EXPECT_EQ(setup.Ships[0].AISkill, 2);
   EXPECT_TRUE(AdfSectionExists(ShipDataFile(w.Path + "data/", setup.Ships[0].Prefix, "ships"), "Lancer"));
 
   // The slotted ships stay out of their entries until the outcome brings the survivors back.

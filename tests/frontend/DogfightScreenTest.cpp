@@ -141,4 +141,33 @@ TEST_F(DogfightScreen, ClicksFlashTheButtonAndTheSideButtonsShowWhoFlies) {
   EXPECT_TRUE(Main->Errors.empty()) << ErrorText();
 }
 
+TEST_F(DogfightScreen, TheSkillSelectorsCycleGoIntoTheBattleFileAndAreKeptInTheSettings) {
+  // Both sides start as config.ini left them (an Ace by default); the player's file says Cadet
+  // for side 1, and an unreadable side 2 stays an Ace.
+  TFrontEndRoot::WriteFile(Main->ConfigFile(), "[MISC]\nGAME_SPEED=30\nAI_SKILL1=0\nAI_SKILL2=9\n[PLAYER1]\nTHRUST=87\n");
+  AdfFlushCache();
+  Main->LoadConfig();
+  EXPECT_EQ(D().SideSkill[0], 0);
+  EXPECT_EQ(D().SideSkill[1], 2) << "a skill beyond Ace is held to Ace";
+  Main->SetGameState(gsDogfight, true);
+  Settle();
+  ClickButton(D().Buttons, "Side2Skill");
+  EXPECT_EQ(D().SideSkill[1], 0) << "after Ace the selector comes round to Cadet";
+  Settle();
+  ClickButton(D().Buttons, "Side2Skill");
+  EXPECT_EQ(D().SideSkill[1], 1);
+  D().FillSlot(1);
+  D().FillSlot(2);
+  D().FillSlot(4);
+  ASSERT_TRUE(D().Start());
+  EXPECT_EQ(Read("SHIP1", "AISKILL"), "0");
+  EXPECT_EQ(Read("SHIP2", "AISKILL"), "1");
+  EXPECT_EQ(Read("SHIP3", "AISKILL"), "0") << "side 1's support ship flies at side 1's skill";
+  Main->SaveConfig();
+  AdfFlushCache();
+  EXPECT_EQ(AdfReadInteger(Main->ConfigFile(), "MISC", "AI_SKILL1", -1), 0);
+  EXPECT_EQ(AdfReadInteger(Main->ConfigFile(), "MISC", "AI_SKILL2", -1), 1);
+  EXPECT_EQ(AdfReadInteger(Main->ConfigFile(), "PLAYER1", "THRUST", -1), 87) << "the rest of the file is kept";
+}
+
 }  // namespace

@@ -47,7 +47,7 @@ protected:
 TEST_F(BattleFiles, TheFileBuildsAsteroidsThenThePlanetThenTheShipsInOrder) {
   WriteText(File, "[MISC]\nASTEROIDS=2\nPLANET_NAME=ringworld\nPLANET_X=350\nPLANET_Y=250\nPLANET_GRAV_FORCE=30\n"
                   "TOTAL_SHIPS=2\n" +
-                      Ship(2, "player2ship", 7, "DAMAGE=5\nCREW=2\n") + Ship(1, "player1ship", 1));
+                      Ship(2, "player2ship", 7, "DAMAGE=5\nCREW=2\nAISKILL=-4\n") + Ship(1, "player1ship", 1));
   const TBattleSetup s = ReadBattleFile(File, &Warnings);
   RequireFlagships(s, File);
   BuildBattle(s, R);
@@ -71,6 +71,8 @@ TEST_F(BattleFiles, TheFileBuildsAsteroidsThenThePlanetThenTheShipsInOrder) {
   EXPECT_EQ(p2.X, 100);
   EXPECT_EQ(p2.Y, 200);
   EXPECT_EQ(p2.Activation, 1);
+  EXPECT_EQ(p2.AISkill, 0) << "a skill below Cadet is held to Cadet";
+  EXPECT_EQ(Battle.Objects.Find("player1ship")->AISkill, 2) << "no AISKILL: an Ace";
   EXPECT_EQ(Battle.Objects.Find("player1ship")->Structure, 24);  // DAMAGE 0: full hull
   EXPECT_EQ(R.RaceName[1], "Test Guard");
   EXPECT_TRUE(Warnings.empty());

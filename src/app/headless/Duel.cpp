@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "ai/ComputerPilot.h"
+#include "ai/PilotSkill.h"
 #include "app/headless/Runner.h"
 #include "battle/Melee.h"
 #include "battle/ShipRoster.h"
@@ -50,11 +51,11 @@ bool SameName(const std::string& a, const std::string& b) {
 }
 
 std::string ShipSection(int n, int side, const std::string& designation, const TDuelClass& c, int x, int y,
-                        int angle) {
+                        int angle, int skill) {
   std::ostringstream s;
   s << "[SHIP" << n << "]\nSIDE=" << side << "\nDESIG=" << designation << "\nCLASS=" << c.Class
     << "\nRACE=" << c.Race << "\nPREFIX=" << c.Prefix << "\nXPOS=" << x << "\nYPOS=" << y << "\nANGLE=" << angle
-    << "\nAI=1\n\n";
+    << "\nAI=1\nAISKILL=" << skill << "\n\n";
   return s.str();
 }
 
@@ -102,14 +103,14 @@ TDuelArena::~TDuelArena() {
   for (const std::string& f : Files) std::filesystem::remove(f, ec);
 }
 
-TDuelRound TDuelArena::Fight(const TDuelClass& a, const TDuelClass& b, uint64_t seed) {
+TDuelRound TDuelArena::Fight(const TDuelClass& a, const TDuelClass& b, uint64_t seed, int skillA, int skillB) {
   // Starting places: side 1 on the left, side 2 on the right, each somewhere in its own third
   // of the arena, headed any way.
   std::mt19937_64 places(seed);
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(places); };
   std::string text = "[MISC]\nASTEROIDS=-1\nTOTAL_SHIPS=2\n\n";
-  text += ShipSection(1, 1, "player1ship", a, pick(100, 260), pick(100, 500), pick(0, 359));
-  text += ShipSection(2, 2, "player2ship", b, pick(540, 700), pick(100, 500), pick(0, 359));
+  text += ShipSection(1, 1, "player1ship", a, pick(100, 260), pick(100, 500), pick(0, 359), skillA);
+  text += ShipSection(2, 2, "player2ship", b, pick(540, 700), pick(100, 500), pick(0, 359), skillB);
   // Every battle gets a file of its own, so no read of an earlier one can be served again.
   const std::string file = (std::filesystem::temp_directory_path() /
                             ("starwake-duel-" + std::to_string(getpid()) + "-" + std::to_string(Files.size()) + ".adf"))
@@ -191,7 +192,7 @@ int RunDuels(const TRunOptions& o, const std::string& root) {
     json["rounds"] = nlohmann::json::array();
     for (int r = 0; r < o.Rounds; ++r) {
       const uint64_t seed = base + r;
-      TDuelRound round = arena.Fight(*chosen[0], *chosen[1], seed);
+      TDuelRound round = arena.Fight(*chosen[0], *chosen[1], seed, o.Skills[0], o.Skills[1]);
       for (const std::string& e : round.Errors) std::cerr << "starwake: " << e << std::endl;
       errors += static_cast<int>(round.Errors.size());
       (round.Winner == 1 ? t.Wins : round.Winner == 2 ? t.Losses : t.Draws) += 1;
@@ -213,15 +214,19 @@ int RunDuels(const TRunOptions& o, const std::string& root) {
     std::map<std::pair<int, int>, TTally> pairing;
     int battles = 0, draws = 0;
     json["pairs"] = nlohmann::json::array();
+    // With different skills a side, each class also fights itself: the same ship, only the
+    // pilots differ.
+    const bool skilled = o.Skills[0] != o.Skills[1];
+    TTally sameClass, allBattles;
     for (int i = 0; i < n; ++i)
       for (int j = 0; j < n; ++j) {
-        if (i == j) continue;
+        if (i == j && !skilled) continue;
         TTally t;
         nlohmann::json rounds = nlohmann::json::array();
         long long ticks = 0;
         const auto pairStart = std::chrono::steady_clock::now();
         for (int r = 0; r < o.Rounds; ++r) {
-          TDuelRound round = arena.Fight(classes[i], classes[j], base + r);
+          TDuelRound round = arena.Fight(classes[i], classes[j], base + r, o.Skills[0], o.Skills[1]);
           for (const std::string& e : round.Errors)
             std::cerr << "starwake: " << classes[i].Class << " vs " << classes[j].Class << ": " << e << std::endl;
           errors += static_cast<int>(round.Errors.size());
@@ -242,6 +247,15 @@ int RunDuels(const TRunOptions& o, const std::string& root) {
         std::fflush(stdout);
         json["pairs"].push_back({{"a", classes[i].Class}, {"b", classes[j].Class}, {"wins", t.Wins},
                                  {"losses", t.Losses}, {"draws", t.Draws}, {"rounds", rounds}});
+        allBattles.Wins += t.Wins;
+        allBattles.Losses += t.Losses;
+        allBattles.Draws += t.Draws;
+        if (i == j) {
+          sameClass.Wins += t.Wins;
+          sameClass.Losses += t.Losses;
+          sameClass.Draws += t.Draws;
+          continue;
+        }
         perClass[i].Wins += t.Wins;
         perClass[i].Losses += t.Losses;
         perClass[i].Draws += t.Draws;
@@ -276,6 +290,16 @@ int RunDuels(const TRunOptions& o, const std::string& root) {
     const int unbuilt = UnbuiltSlots(main.DataFolder, classes);
     std::printf("matrix: classes=%d rounds=%d battles=%d draws=%d draw_share=%s errors=%d unbuilt_slots=%d\n", n,
                 o.Rounds, battles, draws, Share(draws, battles).c_str(), errors, unbuilt);
+    if (skilled) {
+      const int same = sameClass.Wins + sameClass.Losses + sameClass.Draws;
+      const int all = allBattles.Wins + allBattles.Losses + allBattles.Draws;
+      std::printf("skill: side1=%s side2=%s same_class=%d side1_wins=%d side2_wins=%d side1_share=%s "
+                  "all_battles=%d side1_all_share=%s\n",
+                  SkillName(o.Skills[0]), SkillName(o.Skills[1]), same, sameClass.Wins, sameClass.Losses,
+                  Share(sameClass.Wins, same).c_str(), all, Share(allBattles.Wins, all).c_str());
+      json["same_class"] = {{"wins", sameClass.Wins}, {"losses", sameClass.Losses}, {"draws", sameClass.Draws}};
+    }
+    json["skills"] = {o.Skills[0], o.Skills[1]};
     json["unbuilt_slots"] = unbuilt;
     json["battles"] = battles;
     json["draws"] = draws;

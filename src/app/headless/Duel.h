@@ -35,9 +35,10 @@ class TDuelArena {
 public:
   explicit TDuelArena(TfmMain& main);
   ~TDuelArena();
-  // One round: `a` on side 1, `b` on side 2, both flown by the computer, starting places and
-  // headings drawn from the seed, which also seeds the battle.
-  TDuelRound Fight(const TDuelClass& a, const TDuelClass& b, uint64_t seed);
+  // One round: `a` on side 1, `b` on side 2, both flown by the computer at the given skills
+  // (0 Cadet .. 2 Ace), starting places and headings drawn from the seed, which also seeds the
+  // battle.
+  TDuelRound Fight(const TDuelClass& a, const TDuelClass& b, uint64_t seed, int skillA = 2, int skillB = 2);
 
 private:
   TfmMain& Main;

@@ -108,6 +108,19 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       auto n = ParseInteger(v);
       if (!n || *n < 1 || *n > 10000) return error = "--rounds takes a whole number from 1 to 10000", false;
       o.Rounds = static_cast<int>(*n);
+    } else if (a == "--skill") {
+      if (!(v = need(i))) return false;
+      const std::string text = v;
+      const size_t comma = text.find(',');
+      std::optional<long long> s1, s2;
+      if (comma != std::string::npos) {
+        s1 = ParseInteger(text.substr(0, comma));
+        s2 = ParseInteger(text.substr(comma + 1));
+      }
+      if (!s1 || !s2 || *s1 < 0 || *s1 > 2 || *s2 < 0 || *s2 > 2)
+        return error = "--skill takes two skills from 0 (Cadet) to 2 (Ace), as S1,S2", false;
+      o.Skills[0] = static_cast<int>(*s1);
+      o.Skills[1] = static_cast<int>(*s2);
     } else {
       error = "unknown option " + a;
       return false;

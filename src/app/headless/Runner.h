@@ -43,6 +43,8 @@ struct TRunOptions {
   std::vector<std::string> Duel;  // the two classes of --duel
   bool Matrix = false;
   int Rounds = 4;
+  // The computer pilot's skill on each side of the duels (--skill S1,S2): 0 Cadet .. 2 Ace.
+  int Skills[2] = {2, 2};
 };
 
 // Reads the command line; false with a message on a bad one.

@@ -137,7 +137,8 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
                      {"ship", d.Carousels.Selected[ikShip]},     {"slots", slots},
                      {"density", d.Density},                     {"side1_ai", d.Side1Computer},
                      {"side2_ai", d.Side2Computer},              {"race_info", d.RaceInfo},
-                     {"ship_info", d.ShipInfo}};
+                     {"ship_info", d.ShipInfo},                  {"side1_skill", d.SideSkill[0]},
+                     {"side2_skill", d.SideSkill[1]}};
   }
   if (m.Options) {
     nlohmann::json available;
