@@ -127,8 +127,8 @@ void TDogfight::CreateButtons() {
       {"mod_sel", "mod_selector", 56, 518, 221, 23, 2},
       {"Side1AI", "noAI", 689, 257, 73, 34, 2},
       {"Side2AI", "AI", 689, 484, 73, 34, 2},
-      {"Side1Skill", "", 689, 292, 73, 15, 2},
-      {"Side2Skill", "", 689, 519, 73, 15, 2},
+      {"Side1Skill", "", 689, 292, 73, 13, 2},
+      {"Side2Skill", "", 689, 519, 73, 13, 2},
       {"Back", "bback", 35, 25, 59, 23, 2},
       {"Start", "bstart", 710, 25, 59, 23, 2},
   };
@@ -299,7 +299,7 @@ void TDogfight::Draw() {
     canvas.Brush.Style = TBrushStyle::bsClear;
     canvas.Font.Color = 0x40C0F0;
     const std::string caption = std::string("Skill: ") + SkillName(SideSkill[side - 1]);
-    canvas.TextOut(b.X + 6, b.Y + 1, caption);
+    canvas.TextOut(b.X + 6, b.Y, caption);
   }
   canvas.Release();
 
