@@ -242,7 +242,10 @@ void TfmMain::RouteDogfight(const std::string& key) {
   else if (key == "Side2Skill") d.NextSkill(2);
   else if (key.rfind("Plus", 0) == 0) d.FillSlot(key.back() - '0');
   else if (key.rfind("Minus", 0) == 0) d.EmptySlot(key.back() - '0');
-  else if (key == "Start") d.Start();
+  else if (key == "Start") {
+    // Fight! with a flagship slot empty fights nothing: say what is missing instead.
+    if (!d.Start() && GameState == gsDogfight) ShowNotice("Put a flagship on each side first");
+  }
   else if (key == "Back") SetGameState(gsMenu, false);
   else if (key == "mod_sel") OpenSelector(smAddOns);
 }

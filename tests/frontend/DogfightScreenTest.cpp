@@ -109,6 +109,10 @@ TEST_F(DogfightScreen, StartWithoutBothFlagshipsOnlyDeletesTheOldBattle) {
   D().FillSlot(4);
   EXPECT_FALSE(D().Start()) << "side 1's flagship was taken out again";
   EXPECT_EQ(D().FleetName[0], "");
+  // The Fight! button says why it fought nothing.
+  ClickButton(D().Buttons, "Start");
+  EXPECT_EQ(Main->GameState, gsDogfight);
+  EXPECT_EQ(Main->Notice, "Put a flagship on each side first");
 }
 
 TEST_F(DogfightScreen, ClicksFlashTheButtonAndTheSideButtonsShowWhoFlies) {
