@@ -2,6 +2,7 @@
 // What the screens and the campaign may read and ask of the main window, through its one
 // global reference: the folders, the image lists, the sound list, the display, the input
 // device, the settings and the state-changing operation.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "media/Display.h"
 #include "media/ImageList.h"
 #include "media/Input.h"
+#include "media/PadButtons.h"
 #include "media/Timer.h"
 #include "media/WaveList.h"
 
@@ -68,6 +70,8 @@ public:
   bool DrawPointers = true;
   bool Player1Joystick = false;
   bool Player2Joystick = false;
+  // Each pilot's pad buttons, from config.ini (PAD_<control> in PLAYER1 / PLAYER2).
+  std::array<TPadBindings, 2> PadBindings{DefaultPadBindings(), DefaultPadBindings()};
   bool CursorVisible = false;
   bool InterceptRangesShown = false;
   bool SensorRangesShown = true;

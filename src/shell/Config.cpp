@@ -6,6 +6,7 @@
 #include "ai/PilotSkill.h"
 #include "core/Adf.h"
 #include "media/Controls.h"
+#include "media/PadButtons.h"
 #include "shell/fmMain.h"
 
 namespace sw {
@@ -35,6 +36,9 @@ void TfmMain::LoadConfig() {
       auto control = static_cast<TShipControl>(c);
       int key = AdfReadInteger(file, section, ShipControlKeys[c], DefaultControlKey(player, control));
       DXInput->SetKeyAssignment(ControlState(player, control, false), 0, key);
+      // A pad button name that is not known keeps the control's default button.
+      int button = PadButtonFromName(AdfReadString(file, section, PadControlKey(control), ""));
+      PadBindings[player - 1][c] = button != PadButtonNone ? button : DefaultPadButton(control);
     }
   }
 }
