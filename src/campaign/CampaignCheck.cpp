@@ -1,6 +1,7 @@
 #include "campaign/CampaignCheck.h"
 
 #include <algorithm>
+#include <map>
 
 #include "battle/ShipRoster.h"
 #include "campaign/DialogueCheck.h"
@@ -11,6 +12,7 @@
 #include "core/Errors.h"
 #include "core/Paths.h"
 #include "core/Text.h"
+#include "media/BitmapFile.h"
 
 namespace sw {
 
@@ -31,6 +33,13 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
   env.SavesFolder = f.Root + "saves/";
   env.MusicFolder = f.Music;
   std::vector<std::string> lines;
+  // Each picture file read once, however many names use it.
+  std::map<std::string, std::string> faults;
+  auto pictureFault = [&faults](const std::string& path) -> const std::string& {
+    auto it = faults.find(path);
+    if (it == faults.end()) it = faults.emplace(path, PictureFault(path)).first;
+    return it->second;
+  };
   auto problem = [&](const std::string& file, const std::string& section, const std::string& key,
                      const std::string& message) {
     lines.push_back(Relative(f, file) + ":" + section + ":" + key + ": " + message);
@@ -73,6 +82,34 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
       if (Trim(AdfReadString(randomChars, key, "CHAR" + std::to_string(n), "")).empty())
         problem(randomChars, key, "CHAR" + std::to_string(n), "the commander is missing");
   }
+  // Every picture the campaign's screens draw, read as the screens will read it: the screen
+  // pictures, each race's pictures and the database's own.
+  for (const std::string& name : TGameMain::ScreenPictureFiles()) {
+    const std::string path = ResolvePath(f.Graphics + name);
+    if (const std::string& fault = pictureFault(path); !fault.empty())
+      problem(path, "", "", "the campaign screen picture " + fault);
+  }
+  for (int i = 0; i < game->Races.Count(); ++i) {
+    const TRaceInfo& race = *game->Races.At(i);
+    if (race.FullBmp.empty()) continue;
+    for (const char* suffix : {"", "_small"}) {
+      if (!IsSafeDataName(race.FullBmp)) break;
+      const std::string path = ResolvePath(NormalizeSlashes(f.Graphics + race.FullBmp + suffix + ".img"));
+      if (const std::string& fault = pictureFault(path); !fault.empty())
+        problem(map, game->Races.NameAt(i), "", "the race's picture " + Relative(f, path) + " " + fault);
+    }
+  }
+  for (int i = 0; i < game->MiscEntries.Count(); ++i) {
+    const std::string& image = game->MiscEntries.At(i)->Image;
+    if (image.empty() || !IsSafeDataName(image)) continue;
+    std::string pictures = NormalizeSlashes(f.Graphics + "campaigns/" + campaignFolder);
+    if (pictures.back() != '/') pictures += '/';
+    const std::string path = ResolvePath(pictures + image + ".img");
+    if (const std::string& fault = pictureFault(path); !fault.empty())
+      problem(ResolvePath(folder + "desc.adf"), "", "IMAGE",
+              "the picture of \"" + game->MiscEntries.NameAt(i) + "\", " + Relative(f, path) + ", " + fault);
+  }
+
   // The database: every entry the map or an event unlocks is in a category and has its article
   // in desc.adf, and every vessel it unlocks has its schematic.
   const std::string desc = ResolvePath(folder + "desc.adf");
@@ -95,7 +132,9 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
     std::string pictures = NormalizeSlashes(f.Graphics + "campaigns/" + campaignFolder);
     if (pictures.back() != '/') pictures += '/';
     const std::string schematic = ResolvePath(pictures + "schematics/" + ship->BmpImage + ".img");
-    if (!FileExists(schematic)) problem(file, section, key, "the vessel has no schematic " + Relative(f, schematic));
+    const std::string& fault = pictureFault(schematic);
+    if (fault == "does not exist") problem(file, section, key, "the vessel has no schematic " + Relative(f, schematic));
+    else if (!fault.empty()) problem(file, section, key, "the schematic " + Relative(f, schematic) + " " + fault);
   };
   for (const auto& entry : AdfReadKeys(map, "DB")) checkEntry(map, "DB", entry, entry);
   for (const auto& section : AdfReadSections(events)) {

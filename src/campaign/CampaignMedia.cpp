@@ -25,6 +25,12 @@ constexpr TScreenPicture ScreenPictures[] = {
 
 }  // namespace
 
+std::vector<std::string> TGameMain::ScreenPictureFiles() {
+  std::vector<std::string> files;
+  for (const TScreenPicture& p : ScreenPictures) files.push_back(std::string(p.File) + ".img");
+  return files;
+}
+
 void TGameMain::LoadScreenMedia() {
   if (Env.Images) {
     for (const TScreenPicture& p : ScreenPictures) {

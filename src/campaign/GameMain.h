@@ -64,6 +64,8 @@ enum TScrollDir { sdLeft, sdRight, sdUp, sdDown };
 
 class TGameMain {
 public:
+  // The files of the campaign screens' pictures below the graphics folder ("dbmenu.img", ...).
+  static std::vector<std::string> ScreenPictureFiles();
   // Loads the campaign of that folder (empty: "tutorial\"), from the save slot folder when it
   // is set, under that title (empty: "Starwake : Tutorial"), and leaves it on its map with the
   // clock at speed 1. A campaign without a player's fleet is refused with an EGameError.

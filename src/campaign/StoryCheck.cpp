@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <set>
 
 #include "campaign/EventScript.h"
@@ -14,6 +15,7 @@
 #include "core/Numbers.h"
 #include "core/Paths.h"
 #include "core/Text.h"
+#include "media/BitmapFile.h"
 
 namespace sw {
 
@@ -87,6 +89,14 @@ private:
   }
   bool EventExists(const std::string& name) const { return AdfSectionExists(Events, name); }
   // A picture of the campaign's own folder of pictures, by its name there ("coms/x" and so on).
+  // A picture's fault (see PictureFault), each file read once however many names use it.
+  std::map<std::string, std::string> Faults;
+  const std::string& Fault(const std::string& path) {
+    auto it = Faults.find(path);
+    if (it == Faults.end()) it = Faults.emplace(path, PictureFault(path)).first;
+    return it->second;
+  }
+
   std::string Picture(const std::string& name) const {
     std::string folder = NormalizeSlashes(G.Env.GraphicsFolder + "campaigns/" + G.CampaignFolder);
     if (folder.empty() || folder.back() != '/') folder += '/';
@@ -98,7 +108,11 @@ private:
     for (int i = 0; i < G.Races.Count(); ++i) {
       if (SameText(G.Races.NameAt(i), "NONE")) continue;  // the owner of unclaimed places, never hailed
       const std::string path = Picture("coms/" + G.Races.NameAt(i) + "0");
-      if (!FileExists(path)) Problem(G.WorldFile("map.adf"), "", "", "race " + G.Races.NameAt(i) + " has no portrait " + G.RootRelative(path));
+      const std::string fault = Fault(path);
+      if (fault == "does not exist")
+        Problem(G.WorldFile("map.adf"), "", "", "race " + G.Races.NameAt(i) + " has no portrait " + G.RootRelative(path));
+      else if (!fault.empty())
+        Problem(G.WorldFile("map.adf"), "", "", "the portrait " + G.RootRelative(path) + " " + fault);
     }
     const std::string chars = G.WorldFile("chars.adf");
     for (int i = 0; i < G.Characters.Count(); ++i) {
@@ -108,7 +122,8 @@ private:
         continue;
       }
       const std::string path = Picture("coms/" + image);
-      if (!FileExists(path)) Problem(chars, G.Characters.NameAt(i), "IMAGE", "the portrait " + G.RootRelative(path) + " does not exist");
+      if (const std::string fault = Fault(path); !fault.empty())
+        Problem(chars, G.Characters.NameAt(i), "IMAGE", "the portrait " + G.RootRelative(path) + " " + fault);
     }
   }
 
@@ -221,7 +236,8 @@ private:
         Error(e, "IMAGE", "the picture \"" + image + "\" leaves the campaign's folder");
       } else {
         const std::string path = Picture(image);
-        if (!FileExists(path)) Error(e, "IMAGE", "the picture " + G.RootRelative(path) + " does not exist");
+        if (const std::string fault = Fault(path); !fault.empty())
+          Error(e, "IMAGE", "the picture " + G.RootRelative(path) + " " + fault);
       }
     }
 

@@ -161,6 +161,16 @@ TBitmap LoadBitmapFile(const std::string& path) {
   return bmp;
 }
 
+std::string PictureFault(const std::string& path) {
+  std::string bytes;
+  if (!FileExists(path) || !ReadWholeFile(path, bytes)) return "does not exist";
+  TBitmap bmp;
+  std::string why;
+  if (!DecodeBitmap(bytes, bmp, why)) return "cannot be read: " + why;
+  if (bmp.Width <= 0 || bmp.Height <= 0) return "cannot be read: it holds no pixels";
+  return "";
+}
+
 std::string EncodeBitmap24(const TBitmap& bmp) {
   size_t stride = (static_cast<size_t>(bmp.Width) * 3 + 3) & ~static_cast<size_t>(3);
   size_t dataSize = stride * bmp.Height;

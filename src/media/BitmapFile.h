@@ -20,6 +20,10 @@ struct TBitmap {
 bool DecodeBitmap(const std::string& bytes, TBitmap& out, std::string& why);
 // Loads a bitmap file; raises the game's error when it cannot be opened or read.
 TBitmap LoadBitmapFile(const std::string& path);
+// What keeps a picture file from being shown: "" when it exists and decodes, else "does not
+// exist" or "cannot be read: " and the reason. The data check reads every picture with it, so a
+// file cut short or emptied is found before a screen needs it.
+std::string PictureFault(const std::string& path);
 // A 24-bit BMP of the image.
 std::string EncodeBitmap24(const TBitmap& bmp);
 

@@ -38,6 +38,14 @@ TEST(CampaignCheck, ACleanFolderPassesAndABrokenCopyIsReportedByFileSectionAndKe
   // A trigger naming a star in another letter case never fires; a race without its portrait.
   root.Edit("data/testcamp/triggers.adf", "TRIGGER_EVENT=HELLO", "TRIGGER_EVENT=HELLO\nTRIGGER_SYSTEM=near");
   std::filesystem::remove(root.Path + "graphics/campaigns/testcamp/coms/DRN0.img");
+  // Pictures that exist but cannot be shown: a screen picture cut short, a portrait emptied, an
+  // article picture that is no picture. Each is read, not only found.
+  const auto cut = [&](const std::string& file, size_t keep) {
+    std::filesystem::resize_file(root.Path + file, keep);
+  };
+  cut("graphics/dbmenu.img", 60);
+  cut("graphics/campaigns/testcamp/coms/rhee.img", 0);
+  std::ofstream(root.Path + "graphics/campaigns/testcamp/nebula.img", std::ios::trunc) << "not a picture";
   const auto lines = CheckCampaigns(root.Path);
   EXPECT_TRUE(Names(lines, map + ":FLEET1:SHIP1: ")) << "unknown class";
   EXPECT_TRUE(Names(lines, map + ":FLEET1:SHIP2: ")) << "short ship line";
@@ -54,7 +62,10 @@ TEST(CampaignCheck, ACleanFolderPassesAndABrokenCopyIsReportedByFileSectionAndKe
   EXPECT_TRUE(Names(lines, "data/testcamp/dialogs/heroes_TFG.adf::: ")) << "Admiral Rhee's planet is gone: no talk reaches her";
   EXPECT_TRUE(Names(lines, "data/testcamp/triggers.adf:START:TRIGGER_SYSTEM: \"near\" is spelled \"Near\""));
   EXPECT_TRUE(Names(lines, map + "::: race DRN has no portrait graphics/campaigns/testcamp/coms/DRN0.img"));
-  EXPECT_EQ(lines.size(), 15u) << ::testing::PrintToString(lines);
+  EXPECT_TRUE(Names(lines, "graphics/dbmenu.img::: the campaign screen picture cannot be read: "));
+  EXPECT_TRUE(Names(lines, "data/testcamp/chars.adf:Admiral Rhee:IMAGE: the portrait graphics/campaigns/testcamp/coms/rhee.img cannot be read: "));
+  EXPECT_TRUE(Names(lines, "data/testcamp/desc.adf::IMAGE: the picture of \"neb\", graphics/campaigns/testcamp/nebula.img, cannot be read: "));
+  EXPECT_EQ(lines.size(), 18u) << ::testing::PrintToString(lines);
 
   root.Edit(map, "[FLEET1]", "[FLEET0]");
   const auto refused = CheckCampaigns(root.Path);
