@@ -44,11 +44,9 @@ void TSdlWindow::ToggleFullscreen() {
   SDL_SetWindowFullscreen(Window, Fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 }
 
-void TSdlWindow::ToPicture(int wx, int wy, int& x, int& y) const {
-  float lx = 0, ly = 0;
-  SDL_RenderWindowToLogical(Renderer, wx, wy, &lx, &ly);
-  x = static_cast<int>(lx);
-  y = static_cast<int>(ly);
+void TSdlWindow::ToPicture(int ex, int ey, int& x, int& y) const {
+  x = ex;
+  y = ey;
   if (x < 0) x = 0;
   if (y < 0) y = 0;
   if (x >= TDXDraw::ScreenWidth) x = TDXDraw::ScreenWidth - 1;

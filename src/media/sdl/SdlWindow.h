@@ -16,9 +16,12 @@ public:
   ~TSdlWindow() override;
   void Present(const uint32_t* pixels, int width, int height) override;
   void ToggleFullscreen();
-  // Window coordinates to the 800 x 600 picture.
-  void ToPicture(int wx, int wy, int& x, int& y) const;
+  // A mouse event's position to the 800 x 600 picture. The renderer's logical size has already
+  // scaled the event to the picture (in a full screen or an enlarged window alike), so only the
+  // black bars beside the picture are brought onto its edge.
+  void ToPicture(int ex, int ey, int& x, int& y) const;
   bool Accelerated() const { return IsAccelerated; }
+  SDL_Window* Handle() const { return Window; }
 
 private:
   SDL_Window* Window = nullptr;
