@@ -115,6 +115,16 @@ TEST(FirstHour, EveryClickActsOrSaysWhyFromTheOpeningOrdersToALanding) {
   for (bool flown : w.AutopilotAfterTap) {
     EXPECT_TRUE(flown) << "one tap switches the autopilot on";
   }
+  // The battle's outcome is autosaved as soon as the screens after it are closed.
+  ASSERT_EQ(w.AutosavesAtBattle.size(), 1u);
+  const int before = w.AutosavesAtBattle[0];
+  for (int i = 0; i < 40 && w.S()["autosave"]["count"] == before; ++i) {
+    w.Answer();
+    w.Run(5);
+  }
+  EXPECT_EQ(w.S()["autosave"]["count"], before + 1);
+  EXPECT_EQ(TFrontEndRoot::ReadFile(game.Root + "saves/autosave/map.adf").find("Brood Straggler"), std::string::npos)
+      << "the autosave holds the world as the battle left it";
 
   // ---- Trade with the Dorn ore convoy: it roams the Dorn stars around Kettle, staying at each
   // for a moment. The Vanguard waits at Kettle with the clock slow, and stops it when the convoy
@@ -160,6 +170,27 @@ TEST(FirstHour, EveryClickActsOrSaysWhyFromTheOpeningOrdersToALanding) {
   w.Click(HireCrew.X, HireCrew.Y);
   EXPECT_EQ(w.C()["reason"], "No crew for hire here");
   w.Picture("trade");
+  ASSERT_TRUE(w.Button("close_menu"));
+  // Logistics and the database answer the same way.
+  w.Key('I');
+  ASSERT_TRUE(w.Button("logeng_fleet"));
+  ASSERT_EQ(w.Sub(), csLogistics) << w.Where();
+  w.Click(300, 258 + 14 + 5);
+  EXPECT_EQ(w.C()["selected"]["ship"], 1) << "the second row of the logistics ship list";
+  w.Key(0x26);
+  EXPECT_EQ(w.C()["selected"]["ship"], 0);
+  w.Live.Next("wheel down");
+  w.Run(2);
+  EXPECT_EQ(w.C()["selected"]["ship"], 1);
+  ASSERT_TRUE(w.Button("close_menu"));
+  w.Key('D');
+  ASSERT_EQ(w.Sub(), csDatabase) << w.Where();
+  ASSERT_GE(w.C()["database"]["names"].size(), 2u);
+  w.Click(250, 52 + 14 + 5);
+  EXPECT_EQ(w.C()["database"]["index"], 1) << "the second entry of the database list";
+  EXPECT_EQ(w.C()["database"]["selected"], w.C()["database"]["names"][1]);
+  w.Key(0x26);
+  EXPECT_EQ(w.C()["database"]["index"], 0);
   ASSERT_TRUE(w.Button("close_menu"));
 
   // ---- A landing party on Tollan Cinder; the survey's log entry is done and the map said so.

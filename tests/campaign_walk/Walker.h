@@ -4,6 +4,7 @@
 // hails worlds, answers talks by a plan, fights the battles that come its way with the
 // autopilot, and saves and loads through the options. Everything goes through the runner's
 // script, so a walk is a script of clicks and keys with a fixed seed.
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <map>
@@ -33,6 +34,8 @@ public:
   std::function<void(const nlohmann::json& before, int x, int y)> AfterClick;
   // Whether the computer flew the player's ship right after each autopilot key tap.
   std::vector<bool> AutopilotAfterTap;
+  // The autosave count as each battle began.
+  std::vector<int> AutosavesAtBattle;
 
   const nlohmann::json& S() const { return Live.State; }
   const nlohmann::json& C() const { return Live.State["campaign"]; }
@@ -165,8 +168,16 @@ public:
              !(ships[entry]["count"].get<int>() > 0 && ships[entry]["crew"].get<int>() != 0))
         ++entry;
       if (entry >= static_cast<int>(ships.size())) break;
+      // The first pick by a click on a row (the list opens at its top: the entry's own row, or
+      // another when the entry is selected already), then the arrows: both must select.
+      const int rows = std::min(static_cast<int>(ships.size()), 6);
+      if (slot == 1 && entry < rows && rows >= 2) {
+        const int row = C()["selected"]["ship"] == entry ? (entry + 1) % rows : entry;
+        Click(100, 78 + 14 * row + 5);
+        if (C()["selected"]["ship"] != row) ADD_FAILURE() << "a click on row " << row << " of the combat list " << Where();
+      }
       for (int guard = 0; guard < 40 && C()["selected"]["ship"].get<int>() != entry; ++guard)
-        Button(C()["selected"]["ship"].get<int>() < entry ? "combat_scroll_down" : "combat_scroll_up");
+        Key(C()["selected"]["ship"].get<int>() < entry ? 0x28 : 0x26);
       Button(plus);
     }
     Picture("combat");
@@ -181,6 +192,7 @@ public:
   // result for the campaign to take in.
   void Fight() {
     ++Battles;
+    AutosavesAtBattle.push_back(S()["autosave"]["count"].get<int>());
     Key(' ', "", 2);
     Key('A', "", 2);
     if (S()["battle"].is_object())

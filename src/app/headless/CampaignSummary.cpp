@@ -1,5 +1,6 @@
 #include "app/headless/CampaignSummary.h"
 
+#include "campaign/screens/CampaignRouting.h"
 #include "shell/fmMain.h"
 
 namespace sw {
@@ -166,7 +167,10 @@ nlohmann::json CampaignSummary(const TfmMain& m, const TGameMain& g) {
   if (g.Buttons)
     for (int i = 0; i < g.Buttons->Count(); ++i) {
       const TButton& b = *g.Buttons->At(i);
-      if ((b.Panel == 0 || b.Panel == g.SubScreen()) && b.Alpha > AlphaDimmed) {
+      // A side-menu button under a survey list takes no click, so it is not live.
+      const bool covered = b.Panel != g.SubScreen() && g.Buttons->KeyAt(i) != "close_menu" &&
+                           CoveredByPanel(g.SubScreen(), b.X + b.Width / 2, b.Y + b.Height / 2);
+      if ((b.Panel == 0 || b.Panel == g.SubScreen()) && b.Alpha > AlphaDimmed && !covered) {
         buttons.push_back(g.Buttons->KeyAt(i));
         places[g.Buttons->KeyAt(i)] = {b.X, b.Y, b.Width, b.Height};
       }

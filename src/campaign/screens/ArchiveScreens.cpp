@@ -1,6 +1,7 @@
 #include "campaign/screens/ArchiveScreens.h"
 
 #include "campaign/screens/CampaignRouting.h"
+#include "campaign/screens/FleetPanel.h"
 #include "campaign/screens/ScreenPicture.h"
 #include "media/Canvas.h"
 #include "media/Input.h"
@@ -27,6 +28,13 @@ int ArticleX(int category) {
 }
 
 }  // namespace
+
+bool PickDbRow(TGameMain& game, int x, int y) {
+  const int entry = ListEntryAt(x, y, 170, 393, 52, DbRows, game.DbOffset, static_cast<int>(game.DbNames.size()));
+  if (entry < 0) return false;
+  if (entry != game.DbIndex) game.ScrollDb(entry - game.DbIndex);
+  return true;
+}
 
 void DrawDatabase(TGameMain& game, TSurface& surface) {
   DrawPicture(game, surface, "dbmenu", 10, 10);

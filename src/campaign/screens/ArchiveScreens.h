@@ -15,6 +15,8 @@ void DrawFindAStar(TGameMain& game, TSurface& surface);
 
 // A campaign button of the database, the logs or find a star. True when the key was one of them.
 bool RouteArchiveKey(TGameMain& game, const std::string& key);
+// A click on a row of the database's list shows that entry; true when it fell on one.
+bool PickDbRow(TGameMain& game, int x, int y);
 
 // The keys of these screens, called before the letter hotkeys on every screen that does not
 // hold the keys: Page Up and Page Down on the logs, the text entry on find a star (which takes

@@ -144,6 +144,9 @@ void CampaignClick(TGameMain& game, TMainWindow& main, int x, int y) {
   // A click on a row of a list selects it.
   if (key.empty() && game.SubScreen() == csFleetPanel && PickFleetShipRow(game, x, y)) return;
   if (key.empty() && game.SubScreen() == csTrade && PickTradeRow(game, x, y)) return;
+  if (key.empty() && game.SubScreen() == csLogistics && PickLogisticsRow(game, x, y)) return;
+  if (key.empty() && game.SubScreen() == csCombat && PickCombatShipRow(game, x, y)) return;
+  if (key.empty() && game.SubScreen() == csDatabase && PickDbRow(game, x, y)) return;
   // On the map alone a click on a location selects it; a click on a button acts as the button
   // (a star hidden under the side menu never takes a click meant for a button).
   if (game.SubScreen() == csMap && key.empty()) {
@@ -217,14 +220,15 @@ bool CampaignKeyDown(TGameMain& game, TMainWindow& main, int key, bool shift, bo
     RouteAlwaysKey(game, main, "close_menu");
     return true;
   }
-  if (ScreenHoldsKeys(game.SubScreen())) return false;
-  // The arrows move the selection of the list on the screen.
+  // The arrows move the selection of the list on the screen (the combat set-up's fleet list too,
+  // though that screen keeps its other keys).
   const uint8_t shown = game.SubScreen();
   if ((key == vk::Up || key == vk::Down) && !ctrl && !alt &&
-      (shown == csFleetPanel || shown == csTrade || shown == csDatabase)) {
+      (shown == csFleetPanel || shown == csTrade || shown == csDatabase || shown == csLogistics || shown == csCombat)) {
     CampaignWheel(game, key == vk::Down ? 1 : -1);
     return true;
   }
+  if (ScreenHoldsKeys(game.SubScreen())) return false;
   if (ArchiveKeyDown(game, key, shift, ctrl, alt)) return true;
   if (!ctrl && !alt && PlaceHotkey(game, key)) return false;
   if (key == 'M' && !ctrl && !alt) game.ShowScreen(csMoveOrder);
@@ -238,6 +242,7 @@ void CampaignWheel(TGameMain& game, int step) {
     case csTrade: StepTradeList(game, step); break;
     case csCombat: ScrollCombatShips(game, step); break;
     case csDatabase: game.ScrollDb(step); break;
+    case csLogistics: StepLogisticsList(game, step); break;
     default: break;
   }
 }

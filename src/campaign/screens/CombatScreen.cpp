@@ -120,6 +120,14 @@ void ScrollCombatShips(TGameMain& game, int step) {
   if (next >= 0 && next < player->Ships.Count()) game.SelectedShip = next;
 }
 
+bool PickCombatShipRow(TGameMain& game, int x, int y) {
+  const TFleet* player = game.PlayerFleet();
+  const int entry = player ? ListEntryAt(x, y, 45, 270, 78, ListRows, ViewOf(game).Offset, player->Ships.Count()) : -1;
+  if (entry < 0) return false;
+  game.SelectedShip = entry;
+  return true;
+}
+
 void DrawCombatScreen(TGameMain& game, TSurface& surface) {
   const TFleet* player = game.PlayerFleet();
   const TFleet* enemy = game.Fleets.At(game.SelectedFleet);

@@ -23,6 +23,8 @@ void SetCombatAvailability(TGameMain& game, int ratio);
 
 // Moves the selected entry of the player's fleet one down (+1) or up (-1).
 void ScrollCombatShips(TGameMain& game, int step);
+// A click on a row of the player's fleet list selects that entry; true when it fell on one.
+bool PickCombatShipRow(TGameMain& game, int x, int y);
 
 // The screen's texts about the coming battle.
 std::string ForcesRatioText(int ratio);

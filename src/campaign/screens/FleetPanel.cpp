@@ -106,6 +106,12 @@ int FollowSelection(int offset, int selected, int rows) {
   return offset;
 }
 
+int ListEntryAt(int x, int y, int left, int right, int top, int rows, int offset, int count) {
+  if (x < left || x > right || y < top) return -1;
+  const int row = (y - top) / 14, entry = row - offset;
+  return row < rows && entry >= 0 && entry < count ? entry : -1;
+}
+
 void SetFleetPanelAvailability(TGameMain& game) {
   if (!game.Buttons) return;
   const TFleet* fleet = game.Fleets.At(game.SelectedFleet);
@@ -159,10 +165,9 @@ void ScrollFleetShips(TGameMain& game, int step) {
 
 bool PickFleetShipRow(TGameMain& game, int x, int y) {
   const TFleet* fleet = game.Fleets.At(game.SelectedFleet);
-  if (!fleet || x < 365 || x > 580 || y < 47) return false;
-  const int row = (y - 47) / 14;
-  const int entry = row - ViewOf(game).Offset;
-  if (row >= ListRows || entry < 0 || entry >= fleet->Ships.Count()) return false;
+  if (!fleet) return false;
+  const int entry = ListEntryAt(x, y, 365, 580, 47, ListRows, ViewOf(game).Offset, fleet->Ships.Count());
+  if (entry < 0) return false;
   game.SelectedShip = entry;
   return true;
 }

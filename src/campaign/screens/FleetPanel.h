@@ -37,5 +37,8 @@ bool PickFleetShipRow(TGameMain& game, int x, int y);
 // A list's scroll offset following its selection one row per frame (rows visible): the row
 // of the selection is selected + offset, kept within 0..rows - 1.
 int FollowSelection(int offset, int selected, int rows);
+// The entry of a list under the point (x, y), or -1: the list's lines start at top, 14 apart,
+// between left and right; rows lines show, the first of them entry -offset of count entries.
+int ListEntryAt(int x, int y, int left, int right, int top, int rows, int offset, int count);
 
 }  // namespace sw

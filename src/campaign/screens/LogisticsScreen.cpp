@@ -21,6 +21,7 @@ constexpr int HoldRows = 12;
 struct TLogisticsView {
   const TGameMain* Game = nullptr;
   int DesignOffset = 0, ShipOffset = 0;
+  int Focus = 1;  // the list the wheel and the arrows move: 0 the designs, 1 the ships
 };
 
 TLogisticsView& ViewOf(const TGameMain& game) {
@@ -88,7 +89,33 @@ void OpenLogistics(TGameMain& game) {
   game.SelectedShip = 0;
   TLogisticsView& view = ViewOf(game);
   view.DesignOffset = view.ShipOffset = 0;
+  view.Focus = 1;
   game.ShowScreen(csLogistics);
+}
+
+bool PickLogisticsRow(TGameMain& game, int x, int y) {
+  TLogisticsView& view = ViewOf(game);
+  int entry = ListEntryAt(x, y, 275, 495, 91, ListRows, view.DesignOffset, game.Designs.Count());
+  if (entry >= 0) {
+    game.SelectedDesign = entry;
+    view.Focus = 0;
+    return true;
+  }
+  const TFleet* player = game.PlayerFleet();
+  entry = player ? ListEntryAt(x, y, 275, 495, 258, ListRows, view.ShipOffset, player->Ships.Count()) : -1;
+  if (entry < 0) return false;
+  game.SelectedShip = entry;
+  view.Focus = 1;
+  return true;
+}
+
+void FocusLogisticsList(const TGameMain& game, int list) { ViewOf(game).Focus = list; }
+
+void StepLogisticsList(TGameMain& game, int step) {
+  const TFleet* player = game.PlayerFleet();
+  int& selected = ViewOf(game).Focus == 0 ? game.SelectedDesign : game.SelectedShip;
+  const int count = ViewOf(game).Focus == 0 ? game.Designs.Count() : player ? player->Ships.Count() : 0;
+  if (selected + step >= 0 && selected + step < count) selected += step;
 }
 
 void DrawLogisticsScreen(TGameMain& game, TSurface& surface) {

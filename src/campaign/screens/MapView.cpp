@@ -16,6 +16,9 @@ namespace sw {
 namespace {
 
 constexpr TColor RouteColor = 0x222222;
+// The player's own course, once given: a light line that reads on the dark map, dimmer than
+// the one of an order being aimed.
+constexpr TColor PlayerRouteColor = 0xB09070;
 constexpr TColor WormholeColor = 0x020044;
 constexpr TColor StatusColor = 0x9D8583;
 constexpr TColor DarkRed = 128;
@@ -85,9 +88,10 @@ void DrawStarMap(TGameMain& game, TSurface& surface, [[maybe_unused]] bool ghost
 
   TCanvas c(surface);
   c.Brush.Style = TBrushStyle::bsClear;
-  c.Pen.Color = RouteColor;
+  c.Pen.Color = PlayerRouteColor;
   int tx = 0, ty = 0;
   if (player && RouteEnd(game, *player, tx, ty)) Line(c, player->X + ox, player->Y + oy, tx + ox, ty + oy);
+  c.Pen.Color = RouteColor;
 
   for (int i = 0; i < game.Locations.Count(); ++i) {
     const TLocation& loc = *game.Locations.At(i);

@@ -107,9 +107,11 @@ bool RouteLogisticsKey(TGameMain& game, const std::string& key) {
   if (key == "logeng_fleet") {
     if (free) OpenLogistics(game);
   } else if (key == "prod_scroll_down1" || key == "prod_scroll_up1") {
-    if (free) StepSelection(game.SelectedDesign, key == "prod_scroll_down1" ? 1 : -1, game.Designs.Count());
+    if (free) FocusLogisticsList(game, 0);
+    if (free) StepLogisticsList(game, key == "prod_scroll_down1" ? 1 : -1);
   } else if (key == "prod_scroll_down2" || key == "prod_scroll_up2") {
-    if (free) StepPlayerShip(game, key == "prod_scroll_down2" ? 1 : -1);
+    if (free) FocusLogisticsList(game, 1);
+    if (free) StepLogisticsList(game, key == "prod_scroll_down2" ? 1 : -1);
   } else if (key == "produce") {
     if (free) game.Manufacture();
   } else if (key == "scrap") {
@@ -233,11 +235,8 @@ bool PickTradeRow(TGameMain& game, int x, int y) {
   TTradeView& view = ViewOf(game);
   const TTradeInfo* post = ShownPost(game);
   const TFleet* player = game.PlayerFleet();
-  // A row of a list whose lines start at top, 14 apart: the line it shows, or -1.
   auto line = [&](int left, int right, int top, int rows, int offset, int count) {
-    if (x < left || x > right || y < top) return -1;
-    const int row = (y - top) / 14, entry = row - offset;
-    return row < rows && entry >= 0 && entry < count ? entry : -1;
+    return ListEntryAt(x, y, left, right, top, rows, offset, count);
   };
   if (player) {
     const int entry = line(379, 599, 306, FleetRows, view.FleetOffset, player->Ships.Count());

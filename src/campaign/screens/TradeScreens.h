@@ -28,6 +28,11 @@ void StepTradeList(TGameMain& game, int step);
 // The logistics screen of the player's fleet, with its design and ship lists back on their
 // first lines.
 void OpenLogistics(TGameMain& game);
+// The logistics lists: a click on a row of the designs or the ships selects it and makes that
+// list the one the wheel and the Up and Down keys move (the ships, when the screen opens).
+bool PickLogisticsRow(TGameMain& game, int x, int y);
+void FocusLogisticsList(const TGameMain& game, int list);  // 0 the designs, 1 the ships
+void StepLogisticsList(TGameMain& game, int step);
 
 // A campaign button of trade, logistics or the crew and structure adjustments (each in its
 // group: the free ones do nothing on the screens that hold the keys). True when the key was one
