@@ -99,6 +99,7 @@ void TSelector::SetMode(uint8_t mode) {
   ScrollOffset = 0;
   Buttons.Find("cont_but").Alpha = AlphaNormal;
   Notice.clear();
+  Focus.Key = "cont_but";
   const std::string file = IndexFile(mode);
   if (mode == smLoad || mode == smSave) {
     FillSaves(Entries, mode, Notice);
@@ -122,6 +123,13 @@ void TSelector::SetMode(uint8_t mode) {
   }
   fmMain->DXImageListMain->LoadImage("title", ResolvePath(fmMain->GraphicsFolder + TitlePicture(mode) + ".img"),
                                      clBlack);
+}
+
+TFocusTargets TSelector::FocusTargets() const {
+  TFocusTargets targets;
+  if (Mode != smAddOns) targets.push_back({"canc_but", Buttons.Find("canc_but").Rect()});
+  if (CanContinue()) targets.push_back({"cont_but", Buttons.Find("cont_but").Rect()});
+  return targets;
 }
 
 void TSelector::MoveSelection(bool down) {
@@ -191,6 +199,9 @@ void TSelector::Draw() {
   Buttons.Find("scroll_down").Draw();
   Buttons.Find("cont_but").Draw();
   if (Mode != smAddOns) Buttons.Find("canc_but").Draw();
+  const TFocusTargets targets = FocusTargets();
+  Focus.Keep(targets, "cont_but");
+  Focus.Draw(s, targets);
 }
 
 }  // namespace sw

@@ -42,6 +42,13 @@ void TfmMain::FormKeyRepeat(int key, bool shift, bool ctrl, bool alt) {
 void TfmMain::SimulateKey(int key, bool shift, bool ctrl, bool alt) { FormKeyDown(key, shift, ctrl, alt); }
 
 void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
+  // A command on the Controls screen waiting for its new key takes every key, and the key does
+  // nothing else: Escape only cancels the wait, F9 takes no screenshot, an arrow moves nothing.
+  if (GameState == gsControls && Controls && Controls->Capturing()) {
+    ControlsCaptureKey(key);
+    return;
+  }
+
   // A screenshot that cannot be saved is reported, and the key still does the rest.
   if (key == vk::F9) Guarded([&] { SaveScreenshot(); });
 
@@ -66,17 +73,14 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
     if (MusicVolume >= -3999) PlayMusic("MeleeMusic");
   }
 
+  // The front end's screens: the arrows move the highlight, Enter presses it, Escape goes back.
+  if (MenuKeyDown(key, ctrl, alt)) return;
+
   if (key == vk::Escape) {
     if (GameState == gsBattle && BattlePhase() == 2) {
       LeaveBattleResult();
-    } else if (GameState == gsSelector) {
-      // The selector is left only through its buttons.
-    } else if (GameState == gsOptions) {
-      SetGameState(OptionsReturnState, false);
     } else {
-      OptionsReturnState = GameState;
-      PrepareOptionsFor(GameState);
-      SetGameState(gsOptions, false);
+      OpenOptionsFrom(GameState);
     }
   }
 
@@ -105,6 +109,14 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
 // The options screen offers the buttons that make sense for the state it was opened from.
 void TfmMain::PrepareOptionsFor(uint8_t state) {
   if (Options) Options->SetAvailability(state, CampaignSubScreen);
+}
+
+void TfmMain::OpenOptionsFrom(uint8_t state) {
+  OptionsReturnState = state;
+  PrepareOptionsFor(state);
+  // The highlight starts on "Back" each time the options open.
+  if (Options) Options->Focus.Key = "op1";
+  SetGameState(gsOptions, false);
 }
 
 }  // namespace sw
