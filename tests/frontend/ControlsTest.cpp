@@ -116,14 +116,10 @@ TEST(ControlsScreen, KeysAreReboundSwappedAndWrittenLeavingEveryOtherLine) {
   EXPECT_EQ(next["controls"], end["controls"]);
 }
 
-namespace {
-
 class ControlsByPad : public FrontEndGame {
 protected:
   void Pad(const char* name) { Main->PadButtonDown(PadButtonFromName(name)); }
 };
-
-}  // namespace
 
 // A pad walks the menus with its d-pad, A presses and B goes back; on the Controls screen the
 // button pressed next is the command's new pad button, swapped among the pilot's own. Leaving

@@ -6,8 +6,6 @@
 
 using namespace sw;
 
-namespace {
-
 class MenuKeys : public FrontEndGame {
 protected:
   void Key(int key) { Main->FormKeyDown(key, false, false, false); }
@@ -32,8 +30,6 @@ protected:
     return keys;
   }
 };
-
-}  // namespace
 
 TEST_F(MenuKeys, ArrowsReachEveryButtonOfTheMenuAndTheOptionsAndEnterPressesIt) {
   Main->SetGameState(gsMenu, true);
