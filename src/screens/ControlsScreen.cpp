@@ -1,5 +1,8 @@
 #include "screens/ControlsScreen.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/Paths.h"
 #include "media/Canvas.h"
 #include "media/KeyNames.h"
@@ -42,6 +45,16 @@ void TControlsScreen::Open() {
   Message.clear();
   MessageIsWarning = false;
   Focus.Key = RowKey({1, scTurnLeft});
+  // A hand-edited config.ini may give one key to two commands: say so where they show.
+  const TControlBindings now = ReadBindings(*fmMain->DXInput, fmMain->PadBindings);
+  std::vector<int> keys(now.Keys[0].begin(), now.Keys[0].end());
+  keys.insert(keys.end(), now.Keys[1].begin(), now.Keys[1].end());
+  std::sort(keys.begin(), keys.end());
+  for (size_t i = 1; i < keys.size(); ++i)
+    if (keys[i] != 0 && keys[i] == keys[i - 1]) {
+      Message = "A key in amber flies two commands: give one of them another key";
+      MessageIsWarning = true;
+    }
 }
 
 TRect TControlsScreen::RowRect(const TPilotControl& c) {
@@ -164,6 +177,8 @@ void TControlsScreen::Draw() {
   const TFocusTargets targets = FocusTargets();
   Focus.Keep(targets, RowKey({1, scTurnLeft}));
 
+  std::vector<int> keys(now.Keys[0].begin(), now.Keys[0].end());
+  keys.insert(keys.end(), now.Keys[1].begin(), now.Keys[1].end());
   TCanvas canvas(s);
   for (int pilot = 1; pilot <= 2; ++pilot) {
     const int left = CtlColumnLeft[pilot - 1];
@@ -172,6 +187,13 @@ void TControlsScreen::Draw() {
     canvas.Font.Bold = true;
     canvas.Font.Color = clWhite;
     canvas.TextOut(left + 8, 128, CtlPilotName(pilot));
+    // A pilot config.ini gives the joystick (CON_TYPE=1) flies with it, not with these keys.
+    if (pilot == 1 ? fmMain->Player1Joystick : fmMain->Player2Joystick) {
+      canvas.Font.Size = 8;
+      canvas.Font.Bold = false;
+      canvas.Font.Color = CtlAmber;
+      canvas.TextOut(left + 90, 133, "flies with the joystick (CON_TYPE=1)");
+    }
     canvas.Font.Size = 8;
     canvas.Font.Color = CtlHeadingColor;
     canvas.TextOut(left + 8, 158, "COMMAND");
@@ -193,8 +215,11 @@ void TControlsScreen::Draw() {
       const int y = r.Top + (CtlRowHeight - canvas.TextHeight("Ag")) / 2;
       canvas.TextOut(r.Left + 8, y, ControlCaption(control.Control));
       canvas.Font.Bold = true;
-      canvas.Font.Color = waiting ? CtlAmber : clWhite;
+      // A key two commands share (written so into config.ini by hand) shows in amber.
+      const bool shared = std::count(keys.begin(), keys.end(), now.Key(control)) > 1 && now.Key(control) != 0;
+      canvas.Font.Color = waiting || shared ? CtlAmber : clWhite;
       canvas.TextOut(r.Left + CtlKeyX, y, waiting ? "press a key" : KeyName(now.Key(control)));
+      canvas.Font.Color = waiting ? CtlAmber : clWhite;
       canvas.TextOut(r.Left + CtlPadX, y, waiting ? "or a button" : PadButtonCaption(now.PadButton(control)));
     }
   }
