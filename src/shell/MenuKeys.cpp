@@ -150,7 +150,8 @@ void TfmMain::RunMenuCommand(TMenuCommand command) {
   if (!focus) return;
   focus->Keep(targets, preferred);
   if (command == TMenuCommand::Press) {
-    if (focus->Current(targets)) PressFocused(focus->Key);
+    // A copy: pressing a button may move the highlight it came from.
+    if (focus->Current(targets)) PressFocused(std::string(focus->Key));
   } else {
     focus->Move(targets, command);
   }
