@@ -199,9 +199,9 @@ void TSelector::Draw() {
   Buttons.Find("scroll_down").Draw();
   Buttons.Find("cont_but").Draw();
   if (Mode != smAddOns) Buttons.Find("canc_but").Draw();
-  const TFocusTargets targets = FocusTargets();
-  Focus.Keep(targets, "cont_but");
-  Focus.Draw(s, targets);
+  // The highlight stays where the player put it: on Continue it shows again as soon as the
+  // selected entry can be continued with.
+  Focus.Draw(s, FocusTargets());
 }
 
 }  // namespace sw

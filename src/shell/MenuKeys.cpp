@@ -148,10 +148,14 @@ void TfmMain::RunMenuCommand(TMenuCommand command) {
   std::string preferred;
   TMenuFocus* focus = LiveFocus(targets, preferred);
   if (!focus) return;
-  focus->Keep(targets, preferred);
   if (command == TMenuCommand::Press) {
-    // A copy: pressing a button may move the highlight it came from.
+    // Only a highlighted button that can be pressed now is pressed: on the load list the
+    // highlight stays on a dimmed Continue (an empty slot), and Enter there does nothing rather
+    // than cancel. A copy: pressing a button may move the highlight it came from.
     if (focus->Current(targets)) PressFocused(std::string(focus->Key));
+  } else if (!focus->Current(targets)) {
+    // The first arrow on a highlight that rests nowhere brings it back.
+    focus->Keep(targets, preferred);
   } else {
     focus->Move(targets, command);
   }

@@ -126,6 +126,7 @@ protected:
 // the screen writes the change at once; "Defaults" gives everything back.
 TEST_F(ControlsByPad, PadButtonsAreReboundAndDefaultsRestoreThem) {
   Main->SetGameState(gsMenu, true);
+  Main->DXTimerTimer();  // the menu is drawn, its first button highlighted
   Pad("dpdown");
   EXPECT_EQ(Main->Splash->Focus.Key, "men_load");
   Pad("dpup");

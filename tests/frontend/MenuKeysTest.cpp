@@ -86,6 +86,9 @@ TEST_F(MenuKeys, ArrowsReachEveryButtonOfTheMenuAndTheOptionsAndEnterPressesIt) 
   Key(vk::Return);
   Settle();
   ASSERT_EQ(Main->GameState, gsSelector);
+  Key(vk::Return);  // an empty slot: Continue is dimmed, and Enter neither loads nor cancels
+  Settle();
+  EXPECT_EQ(Main->GameState, gsSelector);
   Key(vk::Down);
   Key(vk::Down);
   EXPECT_EQ(Main->Selector->Selected, 2);
