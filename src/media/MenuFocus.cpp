@@ -64,16 +64,17 @@ void TMenuFocus::Move(const TFocusTargets& targets, TMenuCommand direction) {
 }
 
 void TMenuFocus::Draw(TSurface& surface, const TFocusTargets& targets) const {
-  const TFocusTarget* t = Current(targets);
-  if (!t) return;
-  const TRect& r = t->Rect;
+  if (const TFocusTarget* t = Current(targets)) DrawFrame(surface, t->Rect);
+}
+
+void TMenuFocus::DrawFrame(TSurface& surface, const TRect& r, bool dimmed) {
   TCanvas canvas(surface);
   canvas.Brush.Style = TBrushStyle::bsClear;
   // A dark line outside the bright one, so the frame shows on light and dark alike.
   canvas.Pen.Width = 1;
   canvas.Pen.Color = RGB(10, 14, 30);
   canvas.Rectangle(r.Left - 4, r.Top - 4, r.Right + 4, r.Bottom + 4);
-  canvas.Pen.Color = RGB(255, 196, 40);
+  canvas.Pen.Color = dimmed ? RGB(130, 130, 130) : RGB(255, 196, 40);
   for (int out = 1; out <= 3; ++out) canvas.Rectangle(r.Left - out, r.Top - out, r.Right + out, r.Bottom + out);
   canvas.Release();
 }

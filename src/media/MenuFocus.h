@@ -38,6 +38,8 @@ public:
   // Draws the highlight round the highlighted target: a bright double frame that reads on dark
   // panels and light plates alike.
   void Draw(TSurface& surface, const TFocusTargets& targets) const;
+  // The frame itself; grey where the highlighted button cannot be pressed just now.
+  static void DrawFrame(TSurface& surface, const TRect& rect, bool dimmed = false);
 };
 
 }  // namespace sw

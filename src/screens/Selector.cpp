@@ -202,6 +202,7 @@ void TSelector::Draw() {
   // The highlight stays where the player put it: on Continue it shows again as soon as the
   // selected entry can be continued with.
   Focus.Draw(s, FocusTargets());
+  if (Focus.Key == "cont_but" && !CanContinue()) TMenuFocus::DrawFrame(s, Buttons.Find("cont_but").Rect(), true);
 }
 
 }  // namespace sw

@@ -60,7 +60,7 @@ public:
   int ScrollOffset = 0;
   // The buttons the highlight moves among: continue while it can be pressed, and cancel where
   // it is shown (the arrows Up and Down move the list itself). The highlight starts on
-  // continue, and is not drawn while continue is dimmed.
+  // continue, and is drawn grey while continue is dimmed.
   TFocusTargets FocusTargets() const;
 
   TButtonList Buttons;
