@@ -1,8 +1,11 @@
-// The main window's key handler. In the campaign the campaign's own keys come first; then, in
-// every state, F9 takes a screenshot, any key leaves the splash, a key starts a battle waiting
-// on its pre-battle screen, Escape opens and closes the options screen (or leaves a finished
-// battle), and F10, F11 and F12 change the sound, the music and the brightness. The options
-// screen changes the same settings by feeding keys in through SimulateKey.
+// The main window's key handler. A command waiting on the Controls screen for its new key takes
+// every key first. In the campaign the campaign's own keys come first; then, in every state, F9
+// takes a screenshot, any key leaves the splash, a key starts a battle waiting on its
+// pre-battle screen, the arrows, Enter and Escape work the front end's menus (MenuKeys.cpp;
+// Escape opens and closes the options screen as before), Escape leaves a finished battle or
+// opens the options over it, and F10, F11 and F12 change the sound, the music and the
+// brightness. The options screen changes the same settings by feeding keys in through
+// SimulateKey.
 #include <algorithm>
 
 #include "media/Input.h"
