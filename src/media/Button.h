@@ -47,6 +47,7 @@ public:
   void Draw();
   // True when the point lies strictly inside the button (its border does not count).
   bool Contains(int x, int y) const { return X < x && x < X + Width && Y < y && y < Y + Height; }
+  TRect Rect() const { return Bounds(X, Y, Width, Height); }
 
 private:
   bool InFlash = false;

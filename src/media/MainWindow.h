@@ -27,6 +27,7 @@ enum TGameStateId : uint8_t {
   gsBattle = 5,
   gsOptions = 6,
   gsSelector = 7,
+  gsControls = 8,  // the Controls screen, opened from the options
 };
 
 class TMainWindow {

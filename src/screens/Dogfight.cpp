@@ -311,7 +311,18 @@ void TDogfight::Draw() {
   for (const char* key : {"Side1AI", "Side2AI", "Side1Skill", "Side2Skill", "Start", "Back", "mod_sel"})
     Buttons.Find(key).Draw();
   DrawReplaysButton(s);
+  const TFocusTargets targets = FocusTargets();
+  Focus.Keep(targets, "Start");
+  if (!ReplaysOpen) Focus.Draw(s, targets);
   if (ReplaysOpen) DrawReplayList(s);
+}
+
+TFocusTargets TDogfight::FocusTargets() const {
+  TFocusTargets targets;
+  for (int i = 0; i < Buttons.Count(); ++i)
+    if (Buttons.At(i)->Available()) targets.push_back({Buttons.KeyAt(i), Buttons.At(i)->Rect()});
+  targets.push_back({"Replays", ReplaysButtonRect()});
+  return targets;
 }
 
 }  // namespace sw

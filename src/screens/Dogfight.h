@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "media/Button.h"
+#include "media/MenuFocus.h"
 #include "screens/Carousel.h"
 #include "screens/DogfightBattleFile.h"
 
@@ -66,14 +67,19 @@ public:
   // Whether the point lies on the "Replays" button, or on the list's own "Close" button.
   static bool OnReplaysButton(int x, int y);
   static bool OnReplaysClose(int x, int y);
+  static TRect ReplaysButtonRect();
   bool ReplaysOpen = false;
   std::vector<TReplayEntry> Replays;
   int ReplaySelected = 0;
   int ReplayTop = 0;  // the first row shown
   static constexpr int ReplayRowsShown = 16;
 
+  // Every button the highlight moves among, the "Replays" button as "Replays".
+  TFocusTargets FocusTargets() const;
+
   TCarousels Carousels;
   TButtonList Buttons;
+  TMenuFocus Focus;
   // Fleet slots 1 .. 6 at [0] .. [5]: the index of a ship in the carousel list, or -1.
   int FleetSlot[6] = {-1, -1, -1, -1, -1, -1};
   std::string FleetName[6];

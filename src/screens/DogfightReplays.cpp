@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr TRect ReplaysButtonRect{596, 25, 690, 48};
+constexpr TRect ReplaysPlace{596, 25, 690, 48};
 constexpr TRect ReplayPanel{90, 70, 710, 560};
 constexpr TRect ReplayCloseRect{600, 522, 694, 546};
 constexpr int ReplayRowTop = 128, ReplayRowHeight = 24;
@@ -46,8 +46,9 @@ std::string ReplayShips(const std::string& path) {
 
 }  // namespace
 
-bool TDogfight::OnReplaysButton(int x, int y) { return InsideReplayRect(ReplaysButtonRect, x, y); }
+bool TDogfight::OnReplaysButton(int x, int y) { return InsideReplayRect(ReplaysPlace, x, y); }
 bool TDogfight::OnReplaysClose(int x, int y) { return InsideReplayRect(ReplayCloseRect, x, y); }
+TRect TDogfight::ReplaysButtonRect() { return ReplaysPlace; }
 
 void TDogfight::OpenReplays(const std::string& folder) {
   Replays.clear();
@@ -101,7 +102,7 @@ void TDogfight::DrawReplaysButton(TSurface& s) {
   c.Brush.Style = TBrushStyle::bsSolid;
   c.Brush.Color = 0x3A2414;  // dark blue steel
   c.Pen.Color = 0x30A8E8;    // an amber edge, as the other buttons of the screen
-  const TRect r = ReplaysButtonRect;
+  const TRect r = ReplaysPlace;
   c.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
   c.Brush.Style = TBrushStyle::bsClear;
   c.Font.Size = 10;

@@ -21,6 +21,16 @@ TOptions::TOptions() : Buttons(&fmMain->DXDraw->Surface, fmMain->DXImageListMain
     Buttons.Add("ar" + std::to_string(i) + "_l", 460, y, 24, 23, "opa_l", 2);
     Buttons.Add("ar" + std::to_string(i) + "_r", 512, y, 24, 23, "opa_r", 2);
   }
+  // Both pilots' keys and pad buttons, on a screen of their own; above the rest, where the
+  // panel was made taller for it.
+  Buttons.Add("controls", 293, 220, 243, 23, "op_controls", 2);
+}
+
+TFocusTargets TOptions::FocusTargets() const {
+  TFocusTargets targets;
+  for (int i = 0; i < Buttons.Count(); ++i)
+    if (Buttons.At(i)->Available()) targets.push_back({Buttons.KeyAt(i), Buttons.At(i)->Rect()});
+  return targets;
 }
 
 void TOptions::SetAvailability(int stateLeft, int campaignSubScreen) {
@@ -73,6 +83,7 @@ void TOptions::Draw() {
     Buttons.Find("ar" + std::to_string(i) + "_r").Draw();
   }
   for (int i = 1; i <= 11; ++i) Buttons.Find("op" + std::to_string(i)).Draw();
+  Buttons.Find("controls").Draw();
 
   TCanvas canvas(s);
   canvas.Brush.Style = TBrushStyle::bsClear;
@@ -88,6 +99,9 @@ void TOptions::Draw() {
   };
   for (const auto& [y, text] : values) canvas.TextOut(481 + (34 - canvas.TextWidth(text)) / 2, y, text);
   canvas.Release();
+  const TFocusTargets targets = FocusTargets();
+  Focus.Keep(targets, "op1");
+  Focus.Draw(s, targets);
 }
 
 }  // namespace sw

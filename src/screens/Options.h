@@ -6,6 +6,7 @@
 #include <string>
 
 #include "media/Button.h"
+#include "media/MenuFocus.h"
 
 namespace sw {
 
@@ -33,7 +34,11 @@ public:
   static std::string GammaText(int gammaOffset);
   static std::string VolumeText(int volume);
 
+  // The buttons the highlight moves among: every one that is offered.
+  TFocusTargets FocusTargets() const;
+
   TButtonList Buttons;
+  TMenuFocus Focus;
 };
 
 }  // namespace sw

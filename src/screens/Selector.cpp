@@ -99,6 +99,7 @@ void TSelector::SetMode(uint8_t mode) {
   ScrollOffset = 0;
   Buttons.Find("cont_but").Alpha = AlphaNormal;
   Notice.clear();
+  Focus.Key = "cont_but";
   const std::string file = IndexFile(mode);
   if (mode == smLoad || mode == smSave) {
     FillSaves(Entries, mode, Notice);
@@ -122,6 +123,13 @@ void TSelector::SetMode(uint8_t mode) {
   }
   fmMain->DXImageListMain->LoadImage("title", ResolvePath(fmMain->GraphicsFolder + TitlePicture(mode) + ".img"),
                                      clBlack);
+}
+
+TFocusTargets TSelector::FocusTargets() const {
+  TFocusTargets targets;
+  if (Mode != smAddOns) targets.push_back({"canc_but", Buttons.Find("canc_but").Rect()});
+  if (CanContinue()) targets.push_back({"cont_but", Buttons.Find("cont_but").Rect()});
+  return targets;
 }
 
 void TSelector::MoveSelection(bool down) {
@@ -191,6 +199,10 @@ void TSelector::Draw() {
   Buttons.Find("scroll_down").Draw();
   Buttons.Find("cont_but").Draw();
   if (Mode != smAddOns) Buttons.Find("canc_but").Draw();
+  // The highlight stays where the player put it: on Continue it shows again as soon as the
+  // selected entry can be continued with.
+  Focus.Draw(s, FocusTargets());
+  if (Focus.Key == "cont_but" && !CanContinue()) TMenuFocus::DrawFrame(s, Buttons.Find("cont_but").Rect(), true);
 }
 
 }  // namespace sw

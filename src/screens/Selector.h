@@ -8,6 +8,7 @@
 
 #include "core/NamedList.h"
 #include "media/Button.h"
+#include "media/MenuFocus.h"
 
 namespace sw {
 
@@ -57,7 +58,13 @@ public:
   int Selected = 0;
   // 0 or below: the first row shows the entry at -ScrollOffset.
   int ScrollOffset = 0;
+  // The buttons the highlight moves among: continue while it can be pressed, and cancel where
+  // it is shown (the arrows Up and Down move the list itself). The highlight starts on
+  // continue, and is drawn grey while continue is dimmed.
+  TFocusTargets FocusTargets() const;
+
   TButtonList Buttons;
+  TMenuFocus Focus;
   // Saves: what the list says about the save index ("" when all is well), shown under the list.
   std::string Notice;
 

@@ -131,9 +131,24 @@ void TSplash::DrawSplashFrame() {
   FrameCounter = n + 1;
 }
 
+namespace {
+const char* const MenuButtonKeys[] = {"start", "men_load", "dog", "credits", "men_options", "exit"};
+}  // namespace
+
+TFocusTargets TSplash::FocusTargets(bool credits) const {
+  TFocusTargets targets;
+  if (credits) targets.push_back({"back", Buttons.Find("back").Rect()});
+  else
+    for (const char* key : MenuButtonKeys) targets.push_back({key, Buttons.Find(key).Rect()});
+  return targets;
+}
+
 void TSplash::DrawMenu() {
   fmMain->DXImageListMain->Find("menu").Draw(fmMain->DXDraw->Surface, 0, 0);
   for (const char* key : {"start", "men_load", "dog", "men_options", "credits", "exit"}) Buttons.Find(key).Draw();
+  const TFocusTargets targets = FocusTargets(false);
+  Focus.Keep(targets, FirstFocus(false));
+  Focus.Draw(fmMain->DXDraw->Surface, targets);
 }
 
 void TSplash::DrawCredits() {
@@ -151,6 +166,9 @@ void TSplash::DrawCredits() {
   canvas.TextOut(470, 561, "Thank you for playing");
   canvas.Release();
   Buttons.Find("back").Draw();
+  const TFocusTargets targets = FocusTargets(true);
+  Focus.Keep(targets, FirstFocus(true));
+  Focus.Draw(fmMain->DXDraw->Surface, targets);
 }
 
 }  // namespace sw

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "media/Button.h"
+#include "media/MenuFocus.h"
 
 namespace sw {
 
@@ -28,7 +29,13 @@ public:
   // Story lines are drawn from y 150 down, 15 pixels apart: this many reach the screen.
   static constexpr int StoryLinesOnScreen = (600 - 150 + 14) / 15;
 
+  // The buttons the highlight moves among: the menu's six, or the credits' back button.
+  TFocusTargets FocusTargets(bool credits) const;
+  // The menu's first button, or the credits' back button.
+  static const char* FirstFocus(bool credits) { return credits ? "back" : "start"; }
+
   int FrameCounter = 0;
+  TMenuFocus Focus;
   TButtonList Buttons;
   std::string IntroFile;
 

@@ -1,6 +1,6 @@
 // The settings file config.ini: read once when the display is ready, section MISC written
-// back at shutdown. The player sections (control type and keys) are only ever read, so a
-// player's hand-edited bindings are never overwritten.
+// back at shutdown. In the player sections only the keys and pad buttons the player changed
+// on the Controls screen are written, so the rest of a hand-edited file stays as it was.
 #include <algorithm>
 
 #include "ai/PilotSkill.h"
@@ -41,6 +41,7 @@ void TfmMain::LoadConfig() {
       PadBindings[player - 1][c] = button != PadButtonNone ? button : DefaultPadButton(control);
     }
   }
+  SavedControls = ReadBindings(*DXInput, PadBindings);
 }
 
 void TfmMain::SaveConfig() {
@@ -56,7 +57,9 @@ void TfmMain::SaveConfig() {
     batch.WriteInteger("MISC", "AI_SKILL1", Dogfight->SideSkill[0]);
     batch.WriteInteger("MISC", "AI_SKILL2", Dogfight->SideSkill[1]);
   }
+  WriteChangedControls(batch);
   batch.Commit(true);
+  SavedControls = ReadBindings(*DXInput, PadBindings);
 }
 
 }  // namespace sw

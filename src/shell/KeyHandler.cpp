@@ -1,8 +1,11 @@
-// The main window's key handler. In the campaign the campaign's own keys come first; then, in
-// every state, F9 takes a screenshot, any key leaves the splash, a key starts a battle waiting
-// on its pre-battle screen, Escape opens and closes the options screen (or leaves a finished
-// battle), and F10, F11 and F12 change the sound, the music and the brightness. The options
-// screen changes the same settings by feeding keys in through SimulateKey.
+// The main window's key handler. A command waiting on the Controls screen for its new key takes
+// every key first. In the campaign the campaign's own keys come first; then, in every state, F9
+// takes a screenshot, any key leaves the splash, a key starts a battle waiting on its
+// pre-battle screen, the arrows, Enter and Escape work the front end's menus (MenuKeys.cpp;
+// Escape opens and closes the options screen as before), Escape leaves a finished battle or
+// opens the options over it, and F10, F11 and F12 change the sound, the music and the
+// brightness. The options screen changes the same settings by feeding keys in through
+// SimulateKey.
 #include <algorithm>
 
 #include "media/Input.h"
@@ -42,6 +45,13 @@ void TfmMain::FormKeyRepeat(int key, bool shift, bool ctrl, bool alt) {
 void TfmMain::SimulateKey(int key, bool shift, bool ctrl, bool alt) { FormKeyDown(key, shift, ctrl, alt); }
 
 void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
+  // A command on the Controls screen waiting for its new key takes every key, and the key does
+  // nothing else: Escape only cancels the wait, F9 takes no screenshot, an arrow moves nothing.
+  if (GameState == gsControls && Controls && Controls->Capturing()) {
+    ControlsCaptureKey(key);
+    return;
+  }
+
   // A screenshot that cannot be saved is reported, and the key still does the rest.
   if (key == vk::F9) Guarded([&] { SaveScreenshot(); });
 
@@ -66,17 +76,14 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
     if (MusicVolume >= -3999) PlayMusic("MeleeMusic");
   }
 
+  // The front end's screens: the arrows move the highlight, Enter presses it, Escape goes back.
+  if (MenuKeyDown(key, ctrl, alt)) return;
+
   if (key == vk::Escape) {
     if (GameState == gsBattle && BattlePhase() == 2) {
       LeaveBattleResult();
-    } else if (GameState == gsSelector) {
-      // The selector is left only through its buttons.
-    } else if (GameState == gsOptions) {
-      SetGameState(OptionsReturnState, false);
     } else {
-      OptionsReturnState = GameState;
-      PrepareOptionsFor(GameState);
-      SetGameState(gsOptions, false);
+      OpenOptionsFrom(GameState);
     }
   }
 
@@ -105,6 +112,14 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
 // The options screen offers the buttons that make sense for the state it was opened from.
 void TfmMain::PrepareOptionsFor(uint8_t state) {
   if (Options) Options->SetAvailability(state, CampaignSubScreen);
+}
+
+void TfmMain::OpenOptionsFrom(uint8_t state) {
+  OptionsReturnState = state;
+  PrepareOptionsFor(state);
+  // The highlight starts on "Back" each time the options open.
+  if (Options) Options->Focus.Key = "op1";
+  SetGameState(gsOptions, false);
 }
 
 }  // namespace sw

@@ -37,23 +37,36 @@ void TfmMain::DXDrawMouseDown(int button, int x, int y) {
       return;
     }
     if (button != LeftButton) return;  // only the left button acts
+    // The highlight of the keyboard and the pad goes to the button clicked.
+    auto follow = [](TMenuFocus& focus, const TFocusTargets& targets, const std::string& key) {
+      focus.Follow(targets, key);
+      return key;
+    };
     switch (GameState) {
       case gsSelector:
-        if (Selector) RouteSelector(Selector->HitTest(x, y));
+        if (Selector) RouteSelector(follow(Selector->Focus, Selector->FocusTargets(), Selector->HitTest(x, y)));
         break;
       case gsMenu:
-        if (Splash) RouteMenu(Splash->HitTest(x, y));
+        if (Splash) RouteMenu(follow(Splash->Focus, Splash->FocusTargets(false), Splash->HitTest(x, y)));
         break;
       case gsCredits:
         if (Splash) RouteCredits(Splash->HitTest(x, y));
         break;
       case gsOptions:
-        if (Options) RouteOptions(Options->HitTest(x, y));
+        if (Options) RouteOptions(follow(Options->Focus, Options->FocusTargets(), Options->HitTest(x, y)));
+        break;
+      case gsControls:
+        if (Controls) RouteControls(Controls->HitTest(x, y));
         break;
       case gsDogfight:
-        if (Dogfight && Dogfight->ReplaysOpen) RouteReplayList(x, y);
-        else if (Dogfight && TDogfight::OnReplaysButton(x, y)) OpenReplayList();
-        else if (Dogfight) RouteDogfight(Dogfight->HitTest(x, y));
+        if (Dogfight && Dogfight->ReplaysOpen) {
+          RouteReplayList(x, y);
+        } else if (Dogfight && TDogfight::OnReplaysButton(x, y)) {
+          Dogfight->Focus.Key = "Replays";
+          OpenReplayList();
+        } else if (Dogfight) {
+          RouteDogfight(follow(Dogfight->Focus, Dogfight->FocusTargets(), Dogfight->HitTest(x, y)));
+        }
         break;
       case gsBattle: {
         const TRect& r = SaveReplayButton;
@@ -201,6 +214,8 @@ void TfmMain::RouteOptions(const std::string& key) {
     PlayMusic("MenuMusic");
   } else if (key == "op11") {
     Terminate();
+  } else if (key == "controls") {
+    OpenControls();
   }
 }
 

@@ -26,6 +26,9 @@ void TfmMain::DrawLiveScreen() {
     case gsSelector:
       if (Selector) Selector->Draw();
       break;
+    case gsControls:
+      if (Controls) Controls->Draw();
+      break;
     case gsCampaign:
       DrawCampaignState();
       break;

@@ -127,6 +127,7 @@ void TfmMain::DXDrawInitializeSurface() {
   Guarded([&] { Dogfight = std::make_unique<TDogfight>(); });
   Guarded([&] { Options = std::make_unique<TOptions>(); });
   Guarded([&] { Selector = std::make_unique<TSelector>(); });
+  Guarded([&] { Controls = std::make_unique<TControlsScreen>(); });
   GhostMode = false;
   // The tutorial campaign; one that cannot be loaded is reported and the front end still works.
   StartCampaign("", "", "");
@@ -145,6 +146,7 @@ void TfmMain::FormDestroy() {
   Dogfight.reset();
   Options.reset();
   Selector.reset();
+  Controls.reset();
   Campaign.reset();
   Battle.reset();
 }

@@ -11,12 +11,17 @@
 #include "media/MainWindow.h"
 #include "battle/Melee.h"
 #include "campaign/GameMain.h"
+#include "media/ControlBindings.h"
+#include "media/MenuFocus.h"
+#include "screens/ControlsScreen.h"
 #include "screens/Dogfight.h"
 #include "screens/Options.h"
 #include "screens/Selector.h"
 #include "screens/Splash.h"
 
 namespace sw {
+
+class TAdfBatch;
 
 // What the main window needs from the platform it runs on.
 struct TPlatform {
@@ -49,6 +54,14 @@ public:
   // in the find-a-star box; everywhere else it does nothing.
   void FormKeyRepeat(int key, bool shift, bool ctrl, bool alt);
   void DXDrawMouseDown(int button, int x, int y);
+  // A move, press or back on the front end's screens (menu, credits, options, dogfight set-up,
+  // selector, Controls): the arrows, Enter and Escape give these, and so may a pad's d-pad and
+  // buttons. Keys reach it through FormKeyDown, one command per press.
+  void MenuCommand(TMenuCommand command);
+  // A game pad's button went down (a button number of PadButtons.h). A command waiting on the
+  // Controls screen takes it; on the front end's screens the d-pad moves, A and Start press, B
+  // and Back go back. True when the button was used here.
+  bool PadButtonDown(int button);
   void MouseMove(int x, int y);
   // The mouse wheel turned a notch down (+1) or up (-1).
   void MouseWheel(int step);
@@ -73,8 +86,11 @@ public:
   std::string ConfigFile() const { return ProgramFolder + "config.ini"; }
   // Reads config.ini: speed, volumes, gamma, pointers and both players' controls.
   void LoadConfig();
-  // Writes section MISC of config.ini (the player sections are left as they are).
+  // Writes section MISC of config.ini, and the player sections' keys and pad buttons the player
+  // changed on the Controls screen; every other line stays as it is.
   void SaveConfig();
+  // The player sections' keys and pad buttons as config.ini holds them (or their defaults).
+  TControlBindings SavedControls;
   // Saves the picture on screen as screenshots/image_<day><month><year>_<h><m><s>.bmp.
   void SaveScreenshot();
   // The wall clock, from the platform when it gives one.
@@ -91,6 +107,7 @@ public:
   std::unique_ptr<TDogfight> Dogfight;
   std::unique_ptr<TOptions> Options;
   std::unique_ptr<TSelector> Selector;
+  std::unique_ptr<TControlsScreen> Controls;
   // The battle, from its start until its result screen is left.
   std::unique_ptr<TMelee> Battle;
   // The campaign: the tutorial from start-up, replaced whenever a campaign is started.
@@ -245,6 +262,27 @@ private:
   // is lost.
   void GiveUpBattle();
   void PrepareOptionsFor(uint8_t state);
+  // Escape, or the options button of the menu: the options open over the state left.
+  void OpenOptionsFrom(uint8_t state);
+
+  // Menus by keyboard and pad (MenuKeys.cpp).
+  bool IsMenuScreen() const;
+  // The arrows, Enter and Escape on a front-end screen; true when the key was used.
+  bool MenuKeyDown(int key, bool ctrl, bool alt);
+  void RunMenuCommand(TMenuCommand command);
+  // The live screen's highlight and the buttons it may rest on; nullptr when it has none.
+  TMenuFocus* LiveFocus(TFocusTargets& targets, std::string& preferred);
+  void PressFocused(const std::string& key);
+  void MenuBack();
+  // The Controls screen (ControlsRouting.cpp).
+  void OpenControls();
+  void RouteControls(const std::string& key);
+  void LeaveControls();
+  // A key while a command on the Controls screen waits for its new key.
+  void ControlsCaptureKey(int key);
+  // Writes the keys and pad buttons that differ from what config.ini holds.
+  void WriteChangedControls(TAdfBatch& batch);
+  void SaveControls();
 
   // The mouse routing of the front-end screens (in MouseRouting.cpp): the key of the button
   // clicked goes to the live screen's table.

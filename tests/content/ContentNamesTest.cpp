@@ -53,7 +53,7 @@ TEST(ContentNames, GameRootHoldsTheDataAndTheGeneratedFiles) {
 TEST(ContentNames, BuiltInImagesOfTheFourListsExist) {
   const std::vector<std::pair<std::string, std::vector<std::string>>> lists = {
       {"main", {"start", "men_load", "dog", "credits", "men_options", "exit", "back", "cursor", "op1", "op2", "op3", "op4",
-                "op5", "op6", "op7", "op8", "op9", "op10", "op11", "opa_l", "opa_r", "cont_but", "canc_but", "scroll_up",
+                "op5", "op6", "op7", "op8", "op9", "op10", "op11", "op_controls", "ctl_defaults", "opa_l", "opa_r", "cont_but", "canc_but", "scroll_up",
                 "scroll_down"}},
       {"df", {"a_right", "a_left", "bback", "bstart", "plus", "minus", "AI", "noAI", "a_right_big", "a_left_big", "plus1",
               "minus1", "opa_l", "opa_r", "mod_selector"}},
@@ -70,7 +70,7 @@ TEST(ContentNames, BuiltInImagesOfTheFourListsExist) {
 }
 
 TEST(ContentNames, FrontEndScreensFindTheirPictures) {
-  for (const char* n : {"kestrine", "lgamemenu_blank", "lgamemenu", "credits", "art1", "art2", "art3", "art4", "options",
+  for (const char* n : {"kestrine", "lgamemenu_blank", "lgamemenu", "credits", "art1", "art2", "art3", "art4", "options", "controls",
                         "selector", "tit_new_camp", "tit_load", "tit_save", "tit_new_mod", "lgui", "lgui_mask", "bbattle",
                         "abattle", "na"})
     EXPECT_TRUE(Exists(Root() + "graphics/" + n + ".img")) << n;

@@ -52,7 +52,7 @@ TEST(PictureKeys, ShipSpritesAreMostlyOpaqueAfterConversion) {
 }
 
 TEST(PictureKeys, RedKeyedPicturesKeepTheirVisiblePixels) {
-  std::vector<std::string> red = {"graphics/options", "graphics/selector", "graphics/lgui", "graphics/lgui_mask",
+  std::vector<std::string> red = {"graphics/options", "graphics/controls", "graphics/selector", "graphics/lgui", "graphics/lgui_mask",
                                   "graphics/art1", "graphics/art2", "graphics/art3", "graphics/art4"};
   for (const char* n : {"start", "men_load", "dog", "credits", "men_options", "exit", "back", "op1", "op11", "opa_l",
                         "cont_but", "canc_but", "scroll_up"})

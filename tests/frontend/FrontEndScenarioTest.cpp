@@ -231,15 +231,18 @@ TEST(FrontEndPictures, EveryFrontEndScreenIsDrawn) {
       "63 click 756 137\n"     // PlanetsRight
       "75 click 166 529\n"     // mod_sel
       "85 click 490 422\n"     // continue
-      "95 key 27\n";           // options
-  auto s = game.Run(walk, 106,
+      "95 key 27\n"            // options
+      "106 key 38\n"           // Up from Back to Controls, and Enter
+      "107 key 13\n";
+  auto s = game.Run(walk, 121,
                     shot(12, "menu") + shot(25, "credits") + shot(44, "dogfight_empty") + shot(72, "dogfight") +
-                        shot(84, "addons") + shot(105, "options"));
+                        shot(84, "addons") + shot(105, "options") + shot(120, "controls"));
   EXPECT_EQ(s["errors"], nlohmann::json::array());
-  EXPECT_EQ(s["game_state"], 6);
+  EXPECT_EQ(s["game_state"], gsControls);
 
   std::map<std::string, TBitmap> pictures;
-  for (const char* name : {"splash_0100", "splash_0500", "splash_4400", "menu", "credits", "dogfight", "addons", "options"}) {
+  for (const char* name : {"splash_0100", "splash_0500", "splash_4400", "menu", "credits", "dogfight", "addons", "options",
+                         "controls"}) {
     ASSERT_TRUE(fs::exists(dir + "/" + name + ".bmp")) << name;
     pictures[name] = LoadBitmapFile(dir + "/" + name + ".bmp");
     EXPECT_EQ(pictures[name].Width, 800);
@@ -253,6 +256,7 @@ TEST(FrontEndPictures, EveryFrontEndScreenIsDrawn) {
   // Each screen has its own picture.
   EXPECT_NE(Region(pictures["menu"], 0, 0, 800, 600), Region(pictures["credits"], 0, 0, 800, 600));
   EXPECT_NE(Region(pictures["menu"], 0, 0, 800, 600), Region(pictures["addons"], 0, 0, 800, 600));
+  EXPECT_NE(Region(pictures["options"], 0, 0, 800, 600), Region(pictures["controls"], 0, 0, 800, 600));
   // The fleet pictures stand in their slots: slot 1 shows its ship, slot 2 stays empty.
   const TBitmap empty = LoadBitmapFile(dir + "/dogfight_empty.bmp");
   EXPECT_NE(Region(pictures["dogfight"], 554, 248, 20, 20), Region(empty, 554, 248, 20, 20));

@@ -53,11 +53,22 @@ Layer Options() {
     Layer l(800, 600);
     SpaceBackground(l, 31, 0.9f, Hex(0x1a3a6a), Hex(0x2a6a7a));
     Title(l, 400, 170, "OPTIONS", 40);
-    Panel(l, 275, 232, 555, 555);
+    // Tall enough for the Controls button above the Back button.
+    Panel(l, 275, 205, 555, 555);
     for (int i = 0; i < 5; ++i) {
         float y = 328 + 27 * i;
         LightPlate(l, 485, y, 511, y + 23);
     }
+    return l;
+}
+
+// Both pilots' keys and pad buttons: one panel, the two columns of commands drawn by the game.
+Layer Controls() {
+    Layer l(800, 600);
+    SpaceBackground(l, 37, 0.9f, Hex(0x1a3a6a), Hex(0x3a2a6a));
+    Title(l, 400, 62, "CONTROLS", 40);
+    Panel(l, 50, 112, 750, 545);
+    Line(l, {400, 128}, {400, 428}, 1.0f, pal::kCyan, 0.4f);
     return l;
 }
 
@@ -167,6 +178,7 @@ void MakeScreens(Output& out) {
     out.Image("graphics/lgamemenu", Keyed(Menu(), kKeyBlack));
     out.Image("graphics/credits", Keyed(Credits(), kKeyBlack));
     out.Image("graphics/options", Keyed(Options(), kKeyRed));
+    out.Image("graphics/controls", Keyed(Controls(), kKeyRed));
     out.Image("graphics/selector", Keyed(Selector(), kKeyRed));
     out.Image("graphics/tit_new_camp", Keyed(TitleImage("NEW CAMPAIGN"), kKeyBlack));
     out.Image("graphics/tit_load", Keyed(TitleImage("LOAD GAME"), kKeyBlack));

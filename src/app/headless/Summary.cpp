@@ -3,6 +3,7 @@
 #include "app/headless/CampaignSummary.h"
 #include "campaign/SaveGame.h"
 #include "media/Controls.h"
+#include "media/PadButtons.h"
 #include "media/headless/HeadlessAudio.h"
 #include "shell/fmMain.h"
 #include "weapons/Weapon.h"
@@ -123,6 +124,28 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
     for (int c = 0; c < ShipControlCount; ++c)
       keys.push_back(m.DXInput->KeyAssignment(ControlState(player, static_cast<TShipControl>(c), false), 0));
     j["controls"]["player" + std::to_string(player)] = keys;
+    nlohmann::json pad = nlohmann::json::array();
+    for (int c = 0; c < ShipControlCount; ++c) pad.push_back(PadButtonName(m.PadBindings[player - 1][c]));
+    j["pad_controls"]["player" + std::to_string(player)] = pad;
+  }
+  // The highlighted button of the live front-end screen (null elsewhere).
+  const TMenuFocus* focus = nullptr;
+  switch (m.GameState) {
+    case gsMenu:
+    case gsCredits: focus = m.Splash ? &m.Splash->Focus : nullptr; break;
+    case gsOptions: focus = m.Options ? &m.Options->Focus : nullptr; break;
+    case gsDogfight: focus = m.Dogfight ? &m.Dogfight->Focus : nullptr; break;
+    case gsSelector: focus = m.Selector ? &m.Selector->Focus : nullptr; break;
+    case gsControls: focus = m.Controls ? &m.Controls->Focus : nullptr; break;
+    default: break;
+  }
+  j["menu_focus"] = focus ? nlohmann::json(focus->Key) : nlohmann::json(nullptr);
+  if (m.Controls) {
+    const TControlsScreen& c = *m.Controls;
+    j["controls_screen"] = {
+        {"waiting", c.Waiting ? nlohmann::json(TControlsScreen::RowKey(*c.Waiting)) : nlohmann::json(nullptr)},
+        {"swapped", c.Swapped ? nlohmann::json(TControlsScreen::RowKey(*c.Swapped)) : nlohmann::json(nullptr)},
+        {"message", c.Message}};
   }
   j["sounds"] = {{"playing", audio.Playing()}, {"played", audio.Played()}};
   j["errors"] = m.Errors;
