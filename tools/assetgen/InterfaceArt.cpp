@@ -237,6 +237,8 @@ void MakeBuiltins(Output& out) {
         ButtonLook look = i == 0 ? ButtonLook::Accent : (i == 10 ? ButtonLook::Danger : ButtonLook::Normal);
         SaveRed(out, "main", "op" + std::to_string(i + 1), Button(w, 23, ops[i], look));
     }
+    SaveRed(out, "main", "oppad_dz", Button(125, 23, "Stick Dead Zone", ButtonLook::Normal));
+    SaveRed(out, "main", "oppad_sens", Button(125, 23, "Stick Sensitivity", ButtonLook::Normal));
     SaveRed(out, "main", "opa_l", ArrowButton(24, 23, 3));
     SaveRed(out, "main", "opa_r", ArrowButton(24, 23, 1));
     SaveRed(out, "main", "cont_but", Button(73, 18, "Continue", ButtonLook::Accent, 11));
