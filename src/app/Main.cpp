@@ -6,8 +6,8 @@
 #include <iostream>
 
 #include "core/Paths.h"
+#include "media/Pads.h"
 #include "media/sdl/SdlAudio.h"
-#include "media/sdl/SdlJoystick.h"
 #include "media/sdl/SdlKeys.h"
 #include "media/sdl/SdlWindow.h"
 #include "shell/fmMain.h"
@@ -51,7 +51,6 @@ int main(int argc, char** argv) {
   try {
     TSdlWindow window(windowed);
     TSdlAudio audio;
-    TSdlJoystick joystick;
     TPlatform platform;
     platform.Presenter = &window;
     platform.Audio = &audio;
@@ -59,6 +58,9 @@ int main(int argc, char** argv) {
     TfmMain main(platform, ExecutableFolder());
     main.FormCreate();
     main.DXDrawInitializeSurface();
+    // The pads, once config.ini has said which pilot flies with which.
+    TPads pads(main);
+    main.AttachPads(&pads);
     if (!replayFile.empty()) {
       // Escape leaves the replay for the dogfight set-up's list of replays.
       if (main.Dogfight) main.Dogfight->OpenReplays(main.ProgramFolder + "replays/");
@@ -126,11 +128,8 @@ int main(int argc, char** argv) {
               nextTick = SDL_GetPerformanceCounter();
             }
             break;
-          case SDL_JOYDEVICEADDED:
-          case SDL_JOYDEVICEREMOVED:
-            joystick.Open();
-            break;
           default:
+            pads.HandleEvent(e);
             break;
         }
       }
@@ -141,7 +140,6 @@ int main(int argc, char** argv) {
       Uint64 now = SDL_GetPerformanceCounter();
       Uint64 interval = freq * static_cast<Uint64>(main.DXTimer.Interval) / 1000;
       if (now >= nextTick) {
-        joystick.Read(*main.DXInput);
         main.DXTimerTimer();
         nextTick += interval;
         // After a stall, start counting again from now instead of catching up in a burst.
@@ -151,6 +149,7 @@ int main(int argc, char** argv) {
         if (waitMs > 1) SDL_WaitEventTimeout(nullptr, static_cast<int>(waitMs - 1));
       }
     }
+    main.AttachPads(nullptr);
   } catch (const std::exception& e) {
     std::cerr << "starwake: " << e.what() << std::endl;
     code = 1;

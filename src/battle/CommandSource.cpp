@@ -15,14 +15,15 @@ uint8_t TLocalCommands::Commands(int pilot) {
     const auto control = static_cast<TShipControl>(c);
     // The toggles count presses, the rest are held.
     const bool toggle = control == scAutopilot || control == scLock;
-    if (toggle ? ControlPressed(*Input, pilot, control, Joystick(pilot)) : ControlOn(*Input, pilot, control, Joystick(pilot)))
+    const int slot = PadSlot(pilot);
+    if (toggle ? PilotControlPressed(*Input, pilot, control, slot) : PilotControlOn(*Input, pilot, control, slot))
       bits |= CommandBit(control);
   }
   return bits;
 }
 
 void TLocalCommands::Consume(int pilot, TShipControl control) {
-  if (Input) Input->Consume(ControlState(pilot, control, Joystick(pilot)));
+  if (Input) ConsumePilotControl(*Input, pilot, control, PadSlot(pilot));
 }
 
 }  // namespace sw

@@ -30,22 +30,26 @@ public:
   virtual void Checkpoint(int64_t /*tick*/, uint64_t /*hash*/) {}
 };
 
-// The players at this machine: the input device's states, keyboard or joystick as each
+// The players at this machine: the input device's states, keyboard, joystick or pad as each
 // player has chosen.
 class TLocalCommands : public ICommandSource {
 public:
-  // The joystick flags are read at every step (the main window may change them any frame).
-  TLocalCommands(TDXInput* input, const bool* joystick1, const bool* joystick2)
-      : Input(input), Joystick1(joystick1), Joystick2(joystick2) {}
+  // Each pilot's pad slot (0 the keyboard, 1 the first pad or joystick, 2 the second pad) is
+  // read at every step (the main window may change it any frame).
+  TLocalCommands(TDXInput* input, const int* padSlot1, const int* padSlot2)
+      : Input(input), PadSlot1(padSlot1), PadSlot2(padSlot2) {}
   void BeginStep(int64_t tick) override;
   uint8_t Commands(int pilot) override;
   void Consume(int pilot, TShipControl control) override;
 
 private:
-  bool Joystick(int pilot) const { return pilot == 1 ? *Joystick1 : *Joystick2; }
+  int PadSlot(int pilot) const {
+    const int* slot = pilot == 1 ? PadSlot1 : PadSlot2;
+    return slot ? *slot : 0;
+  }
   TDXInput* Input;
-  const bool* Joystick1;
-  const bool* Joystick2;
+  const int* PadSlot1;
+  const int* PadSlot2;
 };
 
 }  // namespace sw

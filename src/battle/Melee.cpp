@@ -40,7 +40,7 @@ bool TakesComputerOrders(const TGameObject& o) {
 }  // namespace
 
 TMelee::TMelee(const TBattleEnvironment& env, const std::string& battleFile)
-    : Env(env), Local(env.Input, &Joystick1, &Joystick2) {
+    : Env(env), Local(env.Input, &PadSlot1, &PadSlot2) {
   TwoPilots = false;
   WinningSide = 0;
   View = TArenaView{};

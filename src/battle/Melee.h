@@ -141,7 +141,8 @@ public:
 
   // Settings the main window copies in before every frame.
   bool DrawPointers = true;
-  bool Joystick1 = false, Joystick2 = false;
+  // The pad slot each pilot flies with: 0 the keyboard, 1 the first pad or joystick, 2 the second.
+  int PadSlot1 = 0, PadSlot2 = 0;
   // Who flies the computer's ships; until one is given they drift.
   TComputerPilot ComputerPilot;
   // Problems with the data found while building the battle.

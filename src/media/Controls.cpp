@@ -24,4 +24,23 @@ int ControlState(int player, TShipControl control, bool joystick) {
   return ButtonState((player == 2 ? 21 : 11) + control);
 }
 
+bool PilotControlOn(const TDXInput& input, int pilot, TShipControl control, int padSlot) {
+  if (padSlot == 0) return ControlOn(input, pilot, control, false);
+  return input.PadOn(pilot, control) || (padSlot == 1 && ControlOn(input, pilot, control, true));
+}
+
+bool PilotControlPressed(const TDXInput& input, int pilot, TShipControl control, int padSlot) {
+  if (padSlot == 0) return ControlPressed(input, pilot, control, false);
+  return input.PadPressed(pilot, control) || (padSlot == 1 && ControlPressed(input, pilot, control, true));
+}
+
+void ConsumePilotControl(TDXInput& input, int pilot, TShipControl control, int padSlot) {
+  if (padSlot == 0) {
+    input.Consume(ControlState(pilot, control, false));
+    return;
+  }
+  input.ConsumePad(pilot, control);
+  if (padSlot == 1) input.Consume(ControlState(pilot, control, true));
+}
+
 }  // namespace sw

@@ -32,11 +32,26 @@ void TDXInput::SetJoystickState(int state, bool on) {
   Joystick[state] = on;
 }
 
+void TDXInput::SetPadControl(int pilot, int control, bool on, bool press) {
+  if (!ValidPad(pilot, control)) return;
+  bool& level = PadLevels[pilot - 1][control];
+  if (press && on && !level) PadLatches[pilot - 1][control] = true;
+  level = on;
+}
+
+void TDXInput::ConsumePad(int pilot, int control) {
+  if (!ValidPad(pilot, control)) return;
+  PadStates[pilot - 1][control] = false;
+  PadPresses[pilot - 1][control] = false;
+}
+
 void TDXInput::ReleaseAll() {
   KeyStates.fill(false);
   KeyLatches.fill(false);
   Joystick.fill(false);
   JoystickLatches.fill(false);
+  for (auto* controls : {&PadLevels, &PadLatches})
+    for (auto& pilot : *controls) pilot.fill(false);
 }
 
 void TDXInput::Consume(int state) {
@@ -59,6 +74,12 @@ void TDXInput::Update() {
   }
   KeyLatches.fill(false);
   JoystickLatches.fill(false);
+  for (int p = 0; p < PadPilotCount; ++p)
+    for (int c = 0; c < PadControlCount; ++c) {
+      PadStates[p][c] = PadLevels[p][c] || PadLatches[p][c];
+      PadPresses[p][c] = PadLatches[p][c];
+      PadLatches[p][c] = false;
+    }
 }
 
 }  // namespace sw

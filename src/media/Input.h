@@ -17,6 +17,11 @@
 // The battle calls Update once per simulation step; the main window calls it on every other
 // frame tick, so a press made in a menu never reaches a later battle. Whoever records the
 // pilots' commands (a replay, a network peer) records these two readings after Update.
+//
+// Pads. Besides the 36 states, each of the two pilots has its eight ship controls as read
+// from the pad that pilot flies with (the pad layer works out which buttons, stick pushes and
+// triggers make each control). They are latched exactly as keys are: PadOn is the level,
+// PadPressed the press edge, both fixed by Update.
 #include <array>
 #include <cstdint>
 
@@ -24,6 +29,9 @@ namespace sw {
 
 enum TInputState : int { isUp = 0, isDown = 1, isLeft = 2, isRight = 3, isButton1 = 4 };
 constexpr int InputStateCount = 36;
+// Pilots 1 and 2, each with the eight ship controls (in the order of TShipControl).
+constexpr int PadPilotCount = 2;
+constexpr int PadControlCount = 8;
 // The state of button n (1..32).
 constexpr int ButtonState(int n) { return isButton1 + n - 1; }
 
@@ -57,7 +65,23 @@ public:
     if (state >= 0 && state < InputStateCount) States[state] = on;
   }
 
+  // A pilot's control as the pilot's pad gives it now (pilot 1 or 2, control 0..7). A control
+  // switching on is latched as a press until Update, unless `press` is false (a level read
+  // again, not a button going down: a pad plugged in with a button held, the focus regained).
+  void SetPadControl(int pilot, int control, bool on, bool press = true);
+  bool PadControlHeld(int pilot, int control) const { return ValidPad(pilot, control) && PadLevels[pilot - 1][control]; }
+  // The level and the press edge of a pilot's pad control after the last Update (as IsOn and
+  // Pressed are for the states).
+  bool PadOn(int pilot, int control) const { return ValidPad(pilot, control) && PadStates[pilot - 1][control]; }
+  bool PadPressed(int pilot, int control) const { return ValidPad(pilot, control) && PadPresses[pilot - 1][control]; }
+  // Takes the control's level and press away for the rest of this tick (as Consume).
+  void ConsumePad(int pilot, int control);
+
 private:
+  static bool ValidPad(int pilot, int control) {
+    return pilot >= 1 && pilot <= PadPilotCount && control >= 0 && control < PadControlCount;
+  }
+  using TPadControls = std::array<std::array<bool, PadControlCount>, PadPilotCount>;
   std::array<std::array<int, 3>, InputStateCount> Keys{};
   std::array<bool, 256> KeyStates{};
   std::array<bool, 256> KeyLatches{};  // went down since the last Update
@@ -65,6 +89,7 @@ private:
   std::array<bool, InputStateCount> JoystickLatches{};
   std::array<bool, InputStateCount> States{};
   std::array<bool, InputStateCount> Presses{};
+  TPadControls PadLevels{}, PadLatches{}, PadStates{}, PadPresses{};
 };
 
 // Windows virtual-key codes the game uses by name.

@@ -12,6 +12,7 @@
 #include "media/ImageList.h"
 #include "media/Input.h"
 #include "media/PadButtons.h"
+#include "media/PadStick.h"
 #include "media/Timer.h"
 #include "media/WaveList.h"
 
@@ -73,6 +74,13 @@ public:
   bool Player2Joystick = false;
   // Each pilot's pad buttons, from config.ini (PAD_<control> in PLAYER1 / PLAYER2).
   std::array<TPadBindings, 2> PadBindings{DefaultPadBindings(), DefaultPadBindings()};
+  // The pad each pilot flies with (CON_TYPE in config.ini): 0 the keyboard, 1 the first pad or
+  // joystick, 2 the second pad.
+  std::array<int, 2> PilotPadSlot{0, 0};
+  // How far a pad's stick must be pushed (percent of its travel) and how much its reading is
+  // scaled (percent): config.ini [MISC] PAD_DEADZONE and PAD_SENSITIVITY, set on the options screen.
+  int PadDeadZone = PadDeadZoneDefault;
+  int PadSensitivity = PadSensitivityDefault;
   bool CursorVisible = false;
   bool InterceptRangesShown = false;
   bool SensorRangesShown = true;

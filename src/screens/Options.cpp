@@ -24,6 +24,13 @@ TOptions::TOptions() : Buttons(&fmMain->DXDraw->Surface, fmMain->DXImageListMain
   // Both pilots' keys and pad buttons, on a screen of their own; above the rest, where the
   // panel was made taller for it.
   Buttons.Add("controls", 293, 220, 243, 23, "op_controls", 2);
+  const std::pair<const char*, int> padRows[] = {{"dz", PadDeadZoneY}, {"sens", PadSensitivityY}};
+  for (const auto& [row, y] : padRows) {
+    const std::string key = std::string("pad_") + row;
+    Buttons.Add("op" + key, PadRowX, y, PadRowWidth, 23, "op" + key, 2);
+    Buttons.Add("ar" + key + "_l", PadRowX + PadRowWidth + 4, y, 24, 23, "opa_l", 2);
+    Buttons.Add("ar" + key + "_r", PadRowX + PadRowWidth + 56, y, 24, 23, "opa_r", 2);
+  }
 }
 
 TFocusTargets TOptions::FocusTargets() const {
@@ -84,6 +91,8 @@ void TOptions::Draw() {
   }
   for (int i = 1; i <= 11; ++i) Buttons.Find("op" + std::to_string(i)).Draw();
   Buttons.Find("controls").Draw();
+  for (const char* key : {"oppad_dz", "arpad_dz_l", "arpad_dz_r", "oppad_sens", "arpad_sens_l", "arpad_sens_r"})
+    Buttons.Find(key).Draw();
 
   TCanvas canvas(s);
   canvas.Brush.Style = TBrushStyle::bsClear;
@@ -98,6 +107,11 @@ void TOptions::Draw() {
       {438, fmMain->DrawPointers ? "Yes" : "No"},
   };
   for (const auto& [y, text] : values) canvas.TextOut(481 + (34 - canvas.TextWidth(text)) / 2, y, text);
+  // The pads' dead zone and sensitivity, in percent.
+  const int padValueX = PadRowX + PadRowWidth + 29;
+  const std::pair<int, std::string> padValues[] = {{PadDeadZoneY + 5, std::to_string(fmMain->PadDeadZone)},
+                                                   {PadSensitivityY + 4, std::to_string(fmMain->PadSensitivity)}};
+  for (const auto& [y, text] : padValues) canvas.TextOut(padValueX + (26 - canvas.TextWidth(text)) / 2, y, text);
   canvas.Release();
   const TFocusTargets targets = FocusTargets();
   Focus.Keep(targets, "op1");

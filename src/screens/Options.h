@@ -30,6 +30,11 @@ public:
   // far slower than anyone plays, and the interval can never run past what a number holds.
   static constexpr int SlowestInterval = 1000;
 
+  // The pads' two rows, in a panel of their own right of the others: the stick's dead zone and
+  // its sensitivity, each with a button that sets it back to its default and arrows that step
+  // it down and up ("oppad_dz", "arpad_dz_l", "arpad_dz_r"; "oppad_sens", ...).
+  static constexpr int PadRowX = 577, PadRowWidth = 125, PadDeadZoneY = 328, PadSensitivityY = 355;
+
   // The values as the screen shows them.
   static std::string GammaText(int gammaOffset);
   static std::string VolumeText(int volume);

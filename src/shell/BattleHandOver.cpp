@@ -21,6 +21,7 @@ void TfmMain::StartBattle(uint8_t returnState) {
   Battle.reset();
   ReplayPlayer.reset();
   BattleReplayKept = false;
+  PadLost = {false, false};
   Battle = std::move(battle);
   BattleReturnState = returnState;
   SetGameState(gsBattle, true);
@@ -84,8 +85,8 @@ void TfmMain::DrawBattleState() {
   if (!Battle) return;
   TMelee& b = *Battle;
   b.DrawPointers = DrawPointers;
-  b.Joystick1 = Player1Joystick;
-  b.Joystick2 = Player2Joystick;
+  b.PadSlot1 = PilotPadSlot[0];
+  b.PadSlot2 = PilotPadSlot[1];
   if (ReplayPlayer) {
     DrawReplayFrame();
     return;
@@ -94,10 +95,16 @@ void TfmMain::DrawBattleState() {
   // running in that frame, and over from the next.
   if (b.Phase == bpPreBattle) {
     b.DrawPreBattle();
+    if (PausedForPad()) DrawPadNotice();
   } else if (b.Phase == bpOver) {
     KeepBattleReplay();
     b.DrawAfterBattle();
     DrawSaveReplayButton();
+  } else if (PausedForPad()) {
+    // Waiting for a pilot's pad: the battle is shown as it stands and nothing of it advances.
+    b.DrawBattle();
+    DrawMicros += b.LastDrawMicros;
+    DrawPadNotice();
   } else {
     BattleReadInput = true;
     b.Update();

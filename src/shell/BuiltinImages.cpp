@@ -19,6 +19,7 @@ const std::vector<TBuiltinImage>& BuiltinImagesMain() {
     l.push_back({"cursor", clBlack});
     for (int i = 1; i <= 11; ++i) l.push_back({"op" + std::to_string(i), clRed});
     Append(l, Named({"op_controls", "ctl_defaults"}, clRed));
+    Append(l, Named({"oppad_dz", "oppad_sens"}, clRed));
     Append(l, Named({"opa_l", "opa_r", "cont_but", "canc_but", "scroll_up", "scroll_down"}, clRed));
     return l;
   }();

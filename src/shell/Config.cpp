@@ -18,6 +18,8 @@ void TfmMain::LoadConfig() {
   MusicVolume = AdfReadInteger(file, "MISC", "MUSIC_VOLUME", 0);
   GammaOffset = std::clamp(AdfReadInteger(file, "MISC", "GAMMA", 0), -GammaOffsetLimit, GammaOffsetLimit);
   DrawPointers = AdfReadBool(file, "MISC", "DRAW_POINTERS", true);
+  PadDeadZone = ClampPadDeadZone(AdfReadInteger(file, "MISC", "PAD_DEADZONE", PadDeadZoneDefault));
+  PadSensitivity = ClampPadSensitivity(AdfReadInteger(file, "MISC", "PAD_SENSITIVITY", PadSensitivityDefault));
   if (Dogfight) {
     Dogfight->SetSkill(1, AdfReadInteger(file, "MISC", "AI_SKILL1", SKILL_ACE));
     Dogfight->SetSkill(2, AdfReadInteger(file, "MISC", "AI_SKILL2", SKILL_ACE));
@@ -29,9 +31,11 @@ void TfmMain::LoadConfig() {
 
   for (int player = 1; player <= 2; ++player) {
     const std::string section = player == 1 ? "PLAYER1" : "PLAYER2";
-    // Only control type 1 means the joystick; anything else is the keyboard.
-    bool joystick = AdfReadInteger(file, section, "CON_TYPE", 0) == 1;
-    (player == 1 ? Player1Joystick : Player2Joystick) = joystick;
+    // Control type 1 is the first pad or joystick (which also reads the shared joystick
+    // states), 2 the second pad; anything else is the keyboard.
+    const int slot = PadSlotOfControlType(AdfReadInteger(file, section, "CON_TYPE", 0));
+    PilotPadSlot[player - 1] = slot;
+    (player == 1 ? Player1Joystick : Player2Joystick) = slot == 1;
     for (int c = 0; c < ShipControlCount; ++c) {
       auto control = static_cast<TShipControl>(c);
       int key = AdfReadInteger(file, section, ShipControlKeys[c], DefaultControlKey(player, control));
@@ -53,6 +57,8 @@ void TfmMain::SaveConfig() {
   batch.WriteInteger("MISC", "MUSIC_VOLUME", MusicVolume);
   batch.WriteInteger("MISC", "GAMMA", GammaOffset);
   batch.WriteBool("MISC", "DRAW_POINTERS", DrawPointers);
+  batch.WriteInteger("MISC", "PAD_DEADZONE", PadDeadZone);
+  batch.WriteInteger("MISC", "PAD_SENSITIVITY", PadSensitivity);
   if (Dogfight) {
     batch.WriteInteger("MISC", "AI_SKILL1", Dogfight->SideSkill[0]);
     batch.WriteInteger("MISC", "AI_SKILL2", Dogfight->SideSkill[1]);

@@ -193,6 +193,12 @@ void TfmMain::RouteOptions(const std::string& key) {
     DXTimer.Interval = std::max(0, DXTimer.Interval - 1);
   } else if (key == "op8" || key == "ar8_r" || key == "ar8_l") {
     DrawPointers = !DrawPointers;
+  } else if (key == "oppad_dz" || key == "arpad_dz_l" || key == "arpad_dz_r") {
+    const int step = key == "arpad_dz_l" ? -PadDeadZoneStep : PadDeadZoneStep;
+    PadDeadZone = key == "oppad_dz" ? PadDeadZoneDefault : ClampPadDeadZone(PadDeadZone + step);
+  } else if (key == "oppad_sens" || key == "arpad_sens_l" || key == "arpad_sens_r") {
+    const int step = key == "arpad_sens_l" ? -PadSensitivityStep : PadSensitivityStep;
+    PadSensitivity = key == "oppad_sens" ? PadSensitivityDefault : ClampPadSensitivity(PadSensitivity + step);
   } else if (key == "op9") {
     if (!available || !BattleExists()) return;
     AbortBattle();

@@ -7,6 +7,7 @@
 #include "ai/ComputerPilot.h"
 #include "core/Adf.h"
 #include "core/Errors.h"
+#include "media/Pads.h"
 #include "shell/BuiltinImages.h"
 
 namespace sw {
@@ -240,6 +241,9 @@ void TfmMain::ApplyMusicVolume() {
 void TfmMain::DXTimerTimer() {
   ++TickCount;
   BattleReadInput = false;
+  // The pilots' control types, pad buttons and stick settings may have changed since the last
+  // frame: the pads' controls are set again before anything reads them.
+  if (Pads) Guarded([&] { Pads->Refresh(); });
   if (GameState == gsCampaign && Campaign) {
     auto start = std::chrono::steady_clock::now();
     Guarded([&] { Campaign->FrameUpdate(GhostMode); });

@@ -22,6 +22,7 @@
 namespace sw {
 
 class TAdfBatch;
+class TPads;
 
 // What the main window needs from the platform it runs on.
 struct TPlatform {
@@ -197,6 +198,23 @@ public:
   std::string LastReplayText;
   std::string LastReplayName;     // <flagship>-vs-<flagship> of it
 
+  // ---- Pads (PadHandling.cpp) ----
+  // The pad layer of the platform (the window's or the runner's), or nullptr when there is
+  // none; hears of pads plugged in and pulled out, and of their buttons.
+  void AttachPads(TPads* pads);
+  TPads* Pads = nullptr;
+  // A pad going into or out of a slot. A pilot flying in the battle whose pad is pulled out
+  // pauses the battle until a pad comes back to that pilot.
+  void PadSlotChanged(int slot, bool plugged);
+  // A pad's button going down: Start opens the options screen as Escape does, and any button
+  // starts a battle waiting on its pre-battle screen.
+  void PadButtonDown(int slot, int button);
+  // The battle waits for a pilot's pad: nothing of it advances, and it says so.
+  bool PausedForPad() const;
+  static constexpr const char* PadLostNotice = "Pad disconnected \u2014 reconnect or press Escape";
+  // Each pilot lost the pad it was flying with in this battle, and no pad came back yet.
+  std::array<bool, 2> PadLost{false, false};
+
   // Frame ticks run so far.
   long long TickCount = 0;
   // Time spent in simulation and in drawing, summed over all ticks (microseconds).
@@ -227,6 +245,7 @@ private:
   // campaign screen.
   void DrawCampaignState();
   void DrawErrorLine();
+  void DrawPadNotice();
   // The open question and the notice, over everything else (SavedGames.cpp).
   void DrawQuestion();
   void DrawNotice();

@@ -63,7 +63,8 @@ TEST(Config, ValuesAreReadAndHeldToTheirRanges) {
   EXPECT_EQ(s["gamma_ramp_sample"][0], 2000) << "the gamma offset is applied at start";
   EXPECT_EQ(s["draw_pointers"], false);
   EXPECT_EQ(s["player1_joystick"], true);
-  EXPECT_EQ(s["player2_joystick"], false) << "control type 2 counts as keyboard";
+  EXPECT_EQ(s["player2_joystick"], false) << "control type 2 is the second pad, not the shared joystick";
+  EXPECT_EQ(s["controls"]["pad_slots"], (nlohmann::json{1, 2}));
   EXPECT_EQ(s["controls"]["player1"], (nlohmann::json{37, 39, 87, 49, 50, 65, 51, 52}));
   EXPECT_EQ(s["controls"]["player2"], (nlohmann::json{65, 80, 79, 57, 48, 56, 55, 75}));
 }
@@ -153,7 +154,8 @@ TEST(Config, LeavingTheGameKeepsThePlayersFileAsHeWroteIt) {
   EXPECT_EQ(game.ReadConfig(), bom +
                                    "[PLAYER1]\r\n; WASD\r\nTURN_LEFT=65\r\nTURN_RIGHT=68\r\n\r\n"
                                    "[MISC]\r\n; slow for my old machine\r\nGAME_SPEED=1000\r\nSFX_VOLUME=0\r\n"
-                                   "MY_NOTE=hello\r\nMUSIC_VOLUME=0\r\nGAMMA=0\r\nDRAW_POINTERS=1\r\n");
+                                   "MY_NOTE=hello\r\nMUSIC_VOLUME=0\r\nGAMMA=0\r\nDRAW_POINTERS=1\r\n"
+                                   "PAD_DEADZONE=50\r\nPAD_SENSITIVITY=100\r\n");
 
   // A file the player made read-only is left as it is, and the failed write is reported.
   const std::string before = game.ReadConfig();

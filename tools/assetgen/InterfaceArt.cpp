@@ -239,6 +239,8 @@ void MakeBuiltins(Output& out) {
     }
     SaveRed(out, "main", "op_controls", Button(243, 23, "Controls", ButtonLook::Normal));
     SaveRed(out, "main", "ctl_defaults", Button(113, 23, "Defaults", ButtonLook::Normal));
+    SaveRed(out, "main", "oppad_dz", Button(125, 23, "Stick Dead Zone", ButtonLook::Normal));
+    SaveRed(out, "main", "oppad_sens", Button(125, 23, "Stick Sensitivity", ButtonLook::Normal));
     SaveRed(out, "main", "opa_l", ArrowButton(24, 23, 3));
     SaveRed(out, "main", "opa_r", ArrowButton(24, 23, 1));
     SaveRed(out, "main", "cont_but", Button(73, 18, "Continue", ButtonLook::Accent, 11));

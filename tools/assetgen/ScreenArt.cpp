@@ -59,6 +59,13 @@ Layer Options() {
         float y = 328 + 27 * i;
         LightPlate(l, 485, y, 511, y + 23);
     }
+    // The game pad's stick: dead zone and sensitivity, beside the other settings.
+    Panel(l, 565, 300, 794, 392);
+    DrawText(l, 579, 306, "GAME PAD", 11, true, pal::kCyan);
+    for (int i = 0; i < 2; ++i) {
+        float y = 328 + 27 * i;
+        LightPlate(l, 731, y, 757, y + 23);
+    }
     return l;
 }
 

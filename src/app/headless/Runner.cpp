@@ -9,6 +9,7 @@
 #include "app/headless/Duel.h"
 #include "app/headless/Script.h"
 #include "app/headless/Summary.h"
+#include "app/headless/VirtualPads.h"
 #include "battle/DataCheck.h"
 #include "campaign/CampaignCheck.h"
 #include "campaign/SaveGame.h"
@@ -19,6 +20,7 @@
 #include "core/Paths.h"
 #include "core/Text.h"
 #include "media/BitmapFile.h"
+#include "media/Pads.h"
 #include "media/headless/HeadlessAudio.h"
 #include "shell/fmMain.h"
 
@@ -260,6 +262,42 @@ int RunHeadless(const TRunOptions& o) {
       if (main.LoadSavedGame(o.LoadSection)) main.SetGameState(gsCampaign, true);
       main.MouseMove(400, 300);
     }
+    // Pads: SDL's pad support starts with the first pad line, so runs without pads never touch
+    // it. Only virtual pads are taken, and the game reads them through its own pad layer.
+    std::unique_ptr<TPads> pads;
+    std::unique_ptr<TVirtualPads> virtualPads;
+    auto padEvent = [&](const TScriptEvent& e) {
+      if (!pads) {
+        // No window here to have the focus, no pad of the machine's, and Ctrl+C still stops
+        // the runner (SDL would catch it as a quit event no one reads).
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
+        SDL_SetHint("SDL_JOYSTICK_DISABLE_UDEV", "1");
+        pads = std::make_unique<TPads>(main, true);
+        main.AttachPads(pads.get());
+        virtualPads = std::make_unique<TVirtualPads>();
+      }
+      if (!pads->Ready()) return;
+      switch (e.PadAction) {
+        case TScriptEvent::PadPlug:
+          if (std::string problem = virtualPads->Plug(e.PadNumber); !problem.empty()) main.ReportError(problem);
+          break;
+        case TScriptEvent::PadUnplug:
+          virtualPads->Unplug(e.PadNumber);
+          break;
+        case TScriptEvent::PadButton:
+          virtualPads->SetButton(e.PadNumber, e.Code, e.On);
+          break;
+        case TScriptEvent::PadAxis:
+          virtualPads->SetAxis(e.PadNumber, e.Code, e.PadValue);
+          break;
+      }
+      // What the pad did reaches the game now, as the window's event loop would pass it on: a
+      // button down and up within one tick is still a press.
+      SDL_Event event;
+      while (SDL_PollEvent(&event)) pads->HandleEvent(event);
+    };
     std::vector<double> tickUs;
     size_t next = 0;
     std::vector<int> pressed;  // keys pressed for one tick only
@@ -319,6 +357,9 @@ int RunHeadless(const TRunOptions& o) {
             break;
           case TScriptEvent::Joy:
             main.DXInput->SetJoystickState(e.Code, e.On);
+            break;
+          case TScriptEvent::Pad:
+            padEvent(e);
             break;
           case TScriptEvent::State:
           case TScriptEvent::Shot:
@@ -434,6 +475,9 @@ int RunHeadless(const TRunOptions& o) {
       std::printf("\n");
     }
     if (!o.StateJson.empty()) writeState(o.StateJson);
+    main.AttachPads(nullptr);
+    virtualPads.reset();
+    pads.reset();
   }
   ShutdownFonts();
   return exitCode;

@@ -5,6 +5,7 @@
 #include "core/Errors.h"
 #include "core/Text.h"
 #include "media/Input.h"
+#include "media/PadButtons.h"
 
 namespace sw {
 
@@ -18,6 +19,16 @@ int JoystickStateByName(const std::string& raw) {
     auto b = ParseInteger(n.substr(6));
     if (b && *b >= 1 && *b <= 32) return ButtonState(static_cast<int>(*b));
   }
+  return -1;
+}
+
+int PadAxisByName(const std::string& raw) {
+  const std::string n = LowerCase(raw);
+  const char* names[][2] = {{"leftx", "leftx"},        {"lefty", "lefty"},
+                            {"rightx", "rightx"},      {"righty", "righty"},
+                            {"triggerleft", "lefttrigger"}, {"triggerright", "righttrigger"}};
+  for (int a = 0; a < 6; ++a)
+    if (n == names[a][0] || n == names[a][1]) return a;
   return -1;
 }
 
@@ -90,6 +101,32 @@ std::vector<TScriptEvent> ParseScript(const std::string& text) {
       std::string onoff = LowerCase(w[3]);
       if (onoff != "on" && onoff != "off") fail("joy needs on or off");
       e.On = onoff == "on";
+    } else if (kind == "pad") {
+      // "N pad P plug", "N pad P unplug", "N pad P BUTTON down|up", "N pad P AXIS VALUE".
+      e.Kind = TScriptEvent::Pad;
+      e.PadNumber = number(2);
+      if (e.PadNumber < 1 || e.PadNumber > 2) fail("pads are 1 and 2");
+      if (w.size() < 4) fail("pad needs plug, unplug, a button or an axis");
+      const std::string what = LowerCase(w[3]);
+      if (what == "plug" || what == "unplug") {
+        e.PadAction = what == "plug" ? TScriptEvent::PadPlug : TScriptEvent::PadUnplug;
+        if (w.size() > 4) fail("nothing follows " + what);
+      } else if (int button = PadButtonFromName(what); button != PadButtonNone) {
+        e.PadAction = TScriptEvent::PadButton;
+        e.Code = button;
+        const std::string way = w.size() == 5 ? LowerCase(w[4]) : "";
+        if (way != "down" && way != "up") fail("a pad button goes down or up");
+        e.On = way == "down";
+      } else if (int axis = PadAxisByName(what); axis >= 0) {
+        e.PadAction = TScriptEvent::PadAxis;
+        e.Code = axis;
+        if (w.size() != 5) fail("a pad axis needs one value");
+        const auto value = ParseInteger(w[4]);
+        if (!value || *value < -32768 || *value > 32767) fail("a pad axis goes from -32768 to 32767: " + w[4]);
+        e.PadValue = static_cast<int>(*value);
+      } else {
+        fail("unknown pad button or axis: " + w[3]);
+      }
     } else if (kind == "state" || kind == "shot") {
       e.Kind = kind == "state" ? TScriptEvent::State : TScriptEvent::Shot;
       if (w.size() > 3) fail("a path has no spaces");

@@ -4,6 +4,7 @@
 #include "campaign/SaveGame.h"
 #include "media/Controls.h"
 #include "media/PadButtons.h"
+#include "media/Pads.h"
 #include "media/headless/HeadlessAudio.h"
 #include "shell/fmMain.h"
 #include "weapons/Weapon.h"
@@ -147,6 +148,24 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
         {"swapped", c.Swapped ? nlohmann::json(TControlsScreen::RowKey(*c.Swapped)) : nlohmann::json(nullptr)},
         {"message", c.Message}};
   }
+  // The pad each pilot flies with (0 the keyboard, 1 the first pad or joystick, 2 the second),
+  // and one row per pad plugged in: its slot (null for one waiting in none), its name, and the
+  // pilot flying with it (null for none; the first when both share it).
+  j["controls"]["pad_slots"] = {m.PilotPadSlot[0], m.PilotPadSlot[1]};
+  nlohmann::json pads = nlohmann::json::array();
+  if (m.Pads)
+    for (const TPads::TPlugged& p : m.Pads->Plugged()) {
+      nlohmann::json pilot = nullptr;
+      for (int k = 2; k >= 1; --k)
+        if (p.Slot > 0 && m.PilotPadSlot[k - 1] == p.Slot) pilot = k;
+      pads.push_back({{"slot", p.Slot > 0 ? nlohmann::json(p.Slot) : nlohmann::json(nullptr)},
+                      {"name", p.Name},
+                      {"pilot", pilot},
+                      {"mapped", p.Mapped}});
+    }
+  j["controls"]["pads"] = pads;
+  j["pad_deadzone"] = m.PadDeadZone;
+  j["pad_sensitivity"] = m.PadSensitivity;
   j["sounds"] = {{"playing", audio.Playing()}, {"played", audio.Played()}};
   j["errors"] = m.Errors;
   // The front-end screens: what the player has chosen and what each screen offers.
@@ -188,6 +207,8 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   j["notices"] = m.Notices;
   j["autosave"] = {{"count", m.AutosaveCount}, {"last_us", m.LastAutosaveMicros}, {"campaign_ticks", m.CampaignTicks}};
   j["battle"] = m.Battle ? BattleSummary(*m.Battle) : nlohmann::json(nullptr);
+  // The notice of a battle waiting for a pilot's pad, null while it runs.
+  if (m.Battle) j["battle"]["paused"] = m.PausedForPad() ? nlohmann::json(TfmMain::PadLostNotice) : nlohmann::json(nullptr);
   if (m.ReplayPlayer && m.Battle) {
     const TReplayCommands& r = *m.ReplayPlayer;
     j["replay"] = {{"file", m.ReplayFile},         {"tick", m.Battle->Tick},     {"ticks", r.Ticks()},
