@@ -1,6 +1,6 @@
 // Menus by keyboard and pad. Each front-end screen keeps a highlighted button; the arrows move
 // it, Enter presses it as a click would, Escape goes back. The keys are turned into menu
-// commands here, and a pad's d-pad and buttons give the same commands through PadButtonDown,
+// commands here, and a pad's d-pad and buttons give the same commands through MenuPadButtonDown,
 // so every screen answers both the same way. Commands act once per press: the platform's
 // repeats of a held key never reach them.
 #include "media/Input.h"
@@ -72,7 +72,7 @@ void TfmMain::MenuCommand(TMenuCommand command) {
   });
 }
 
-bool TfmMain::PadButtonDown(int button) {
+bool TfmMain::MenuPadButtonDown(int button) {
   bool used = false;
   Guarded([&] {
     if (Question) return;

@@ -47,7 +47,7 @@ bool TfmMain::PausedForPad() const {
 }
 
 void TfmMain::PadButtonDown(int slot, int button) {
-  if (Question) return;
+  if (Question || MenuPadButtonDown(button)) return;
   // Any button leaves the pre-battle screen for the fight, as any key does.
   if (GameState == gsBattle && !ReplayPlayer && BattlePhase() == bpPreBattle) {
     StartBattleFight();

@@ -62,7 +62,7 @@ public:
   // A game pad's button went down (a button number of PadButtons.h). A command waiting on the
   // Controls screen takes it; on the front end's screens the d-pad moves, A and Start press, B
   // and Back go back. True when the button was used here.
-  bool PadButtonDown(int button);
+  bool MenuPadButtonDown(int button);
   void MouseMove(int x, int y);
   // The mouse wheel turned a notch down (+1) or up (-1).
   void MouseWheel(int step);
@@ -206,7 +206,8 @@ public:
   // A pad going into or out of a slot. A pilot flying in the battle whose pad is pulled out
   // pauses the battle until a pad comes back to that pilot.
   void PadSlotChanged(int slot, bool plugged);
-  // A pad's button going down: Start opens the options screen as Escape does, and any button
+  // A pad's button going down: the front end's screens and the Controls screen take it first
+  // (MenuPadButtonDown); elsewhere Start opens the options screen as Escape does, and any button
   // starts a battle waiting on its pre-battle screen.
   void PadButtonDown(int slot, int button);
   // The battle waits for a pilot's pad: nothing of it advances, and it says so.

@@ -106,7 +106,7 @@ TEST(ControlsScreen, KeysAreReboundSwappedAndWrittenLeavingEveryOtherLine) {
   EXPECT_EQ(end["controls"]["player2"], nlohmann::json({'I', 'P', 'O', 'W', '0', '8', '7', '6'}));
   EXPECT_EQ(TFrontEndRoot::ReadFile(game.Root + "config.ini"),
             "; my settings\n"
-            "[MISC]\nGAME_SPEED=30\nSFX_VOLUME=0\nMUSIC_VOLUME=0\nGAMMA=0\nDRAW_POINTERS=1\nAI_SKILL1=2\nAI_SKILL2=2\n"
+            "[MISC]\nGAME_SPEED=30\nSFX_VOLUME=0\nMUSIC_VOLUME=0\nGAMMA=0\nDRAW_POINTERS=1\nAI_SKILL1=2\nAI_SKILL2=2\nPAD_DEADZONE=50\nPAD_SENSITIVITY=100\n"
             "\n"
             "[PLAYER1]\n; arrows for me\nCON_TYPE=0\nTHRUST=57\nMY_NOTE=keep me\nTURN_LEFT=40\n"
             "[PLAYER2]\nLOCK=54\nWEAPON1=87\n");
@@ -118,7 +118,7 @@ TEST(ControlsScreen, KeysAreReboundSwappedAndWrittenLeavingEveryOtherLine) {
 
 class ControlsByPad : public FrontEndGame {
 protected:
-  void Pad(const char* name) { Main->PadButtonDown(PadButtonFromName(name)); }
+  void Pad(const char* name) { Main->MenuPadButtonDown(PadButtonFromName(name)); }
 };
 
 // A pad walks the menus with its d-pad, A presses and B goes back; on the Controls screen the
