@@ -140,6 +140,8 @@ void TfmMain::FormDestroy() {
   if (Destroyed) return;
   Destroyed = true;
   Guarded([&] { SaveConfig(); });
+  // The other player hears that this game has gone.
+  Guarded([&] { CloseNet(); });
   // The screens first, then the battle if one is still on.
   Splash.reset();
   Dogfight.reset();
@@ -238,6 +240,7 @@ void TfmMain::ApplyMusicVolume() {
 void TfmMain::DXTimerTimer() {
   ++TickCount;
   BattleReadInput = false;
+  Guarded([&] { NetTickStart(); });
   if (GameState == gsCampaign && Campaign) {
     auto start = std::chrono::steady_clock::now();
     Guarded([&] { Campaign->FrameUpdate(GhostMode); });
@@ -252,6 +255,7 @@ void TfmMain::DXTimerTimer() {
   });
   if (!DXDraw->CanDraw()) {
     ReadInputOutsideBattle();
+    Guarded([&] { NetTickEnd(); });
     return;
   }
   Guarded([&] {
@@ -262,6 +266,7 @@ void TfmMain::DXTimerTimer() {
   DrawErrorLine();
   DXDraw->Flip();
   ReadInputOutsideBattle();
+  Guarded([&] { NetTickEnd(); });
 }
 
 void TfmMain::ReadInputOutsideBattle() {

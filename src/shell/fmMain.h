@@ -11,6 +11,7 @@
 #include "media/MainWindow.h"
 #include "battle/Melee.h"
 #include "campaign/GameMain.h"
+#include "net/NetSession.h"
 #include "screens/Dogfight.h"
 #include "screens/Options.h"
 #include "screens/Selector.h"
@@ -180,6 +181,49 @@ public:
   std::string LastReplayText;
   std::string LastReplayName;     // <flagship>-vs-<flagship> of it
 
+  // ---- The network duel (NetBattle.cpp) ----
+  // Hosts a duel on the port, or calls "HOST[:PORT]"; a session already open is closed first.
+  // False when it cannot start; NetStatus says why.
+  bool StartNetHost(uint16_t port);
+  bool StartNetJoin(const std::string& address);
+  // The host launches the battle of battle.adf for both players; false (NetStatus says why)
+  // when no player is connected or the battle cannot be fought.
+  bool LaunchNetBattle();
+  // Says goodbye and forgets the session.
+  void CloseNet();
+  // The line the network screen shows: the session's state, or why the last one ended.
+  std::string NetStatusLine() const;
+  std::unique_ptr<TNetSession> Net;
+  std::string NetStatus;
+  // The battle on is a network duel.
+  bool NetBattle = false;
+  // The runner starts a network battle fighting, without the pre-battle screen.
+  bool NetSkipPreBattle = false;
+  // Test switches: a worse line, a fixed input delay, another version told to the other game.
+  TNetImpairment NetImpairment;
+  int NetFixedDelay = 0;
+  std::string NetVersion;
+  // The message the battle shows while it ends for the network, and frames left to show it.
+  std::string NetEndMessage;
+  int NetEndTicks = 0;
+  // The battle is waiting for the other game's commands (shown after half a second).
+  bool NetWaiting = false;
+  // The last network battle as it ended (kept after it is freed): ticks fought, its state
+  // hash then, the input delay, and the last tick both games' hashes agreed on.
+  struct TNetRecord {
+    int64_t Ticks = 0;
+    uint64_t Hash = 0;
+    int Delay = 0;
+    int64_t AgreedTick = 0;
+  };
+  TNetRecord NetLast;
+  // Takes the record of the network battle on now.
+  void NoteNetBattle();
+  // The network's own work (servicing ENet, sending) summed over all ticks, in microseconds,
+  // and the ticks it ran in.
+  double NetMicros = 0;
+  long long NetTicks = 0;
+
   // Frame ticks run so far.
   long long TickCount = 0;
   // Time spent in simulation and in drawing, summed over all ticks (microseconds).
@@ -263,6 +307,22 @@ private:
 
   // The settings were read, so shutting down may write them back.
   bool ConfigLoaded = false;
+
+  // The network's part of a frame tick: before the screen (take in, start an arrived battle,
+  // step a battle under the options screen) and after it (send).
+  void NetTickStart();
+  void NetTickEnd();
+  // One lockstep step when both games' commands are in; the end of the battle for the network.
+  void NetBattleStep();
+  void DrawNetBattle();
+  void EndNetBattle(const std::string& message, TNetReason reason);
+  void LeaveNetBattle();
+  // Builds the battle of a network duel from battle.adf with the seed both games share.
+  bool BuildNetBattle(uint64_t seed);
+  void DrawNetLine(const std::string& text);
+  std::unique_ptr<TLocalCommands> NetLocal;
+  uint64_t NetStalledSinceMs = 0;
+  int NetSavedInterval = 0;
 
   TPlatform Platform;
   std::string ErrorLine;

@@ -45,6 +45,20 @@ struct TRunOptions {
   int Rounds = 4;
   // The computer pilot's skill on each side of the duels (--skill S1,S2): 0 Cadet .. 2 Ace.
   int Skills[2] = {2, 2};
+  // A network duel: host one on a port (with --battle or --battle-file), or join one at
+  // HOST:PORT. --ticks then counts the battle ticks fought in lockstep, and the script's ticks
+  // are battle ticks too, so both games stop at the same tick whatever the waiting.
+  int HostPort = 0;
+  std::string JoinAddress;
+  // Test switches of the network duel: received packets held back (ms), a share of the raw
+  // datagrams lost (percent), a fixed input delay (ticks), another version told to the other
+  // game, and how long the run may wait in all (seconds) before it gives up.
+  int NetLagMs = 0;
+  int NetDropPercent = 0;
+  int NetDelay = 0;
+  std::string NetVersion;
+  int NetTimeoutSeconds = 120;
+  bool Networked() const { return HostPort != 0 || !JoinAddress.empty(); }
 };
 
 // Reads the command line; false with a message on a bad one.
