@@ -1,0 +1,289 @@
+// Two runner processes fight one network duel over the loopback address.
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "GameRootCopy.h"
+#include "battle/Replay.h"
+#include "net/NetMessage.h"
+#include "net/NetTransport.h"
+
+extern char** environ;
+
+using namespace sw;
+
+namespace {
+
+// A duel that lasts: both flagships flown by people, a computer-flown escort on each side, a
+// planet and asteroids; hulls raised so nobody dies before the run ends.
+const char* const DuelBattle = R"([MISC]
+ASTEROIDS=5
+PLANET_NAME=verdant
+PLANET_X=400
+PLANET_Y=300
+PLANET_GRAV_FORCE=14
+TOTAL_SHIPS=4
+
+[SHIP1]
+SIDE=1
+DESIG=player1ship
+RACE=TFG
+CLASS=TFG_Lancer
+XPOS=120
+YPOS=120
+ANGLE=135
+AI=0
+DAMAGE=400
+
+[SHIP2]
+SIDE=2
+DESIG=player2ship
+RACE=ZHA
+CLASS=ZHA_Raider
+XPOS=680
+YPOS=480
+ANGLE=315
+AI=0
+DAMAGE=400
+
+[SHIP3]
+SIDE=1
+DESIG=ship3
+RACE=DRN
+CLASS=DRN_Anvil
+XPOS=160
+YPOS=480
+ANGLE=45
+AI=1
+DAMAGE=400
+
+[SHIP4]
+SIDE=2
+DESIG=ship4
+RACE=VSK
+CLASS=VSK_Maw
+XPOS=640
+YPOS=120
+ANGLE=225
+AI=1
+DAMAGE=400
+)";
+
+// The host turns, thrusts and fires weapon 1; the joiner turns the other way and fires both.
+const char* const HostScript = "5 down 38\n60 up 38\n70 down 37\n100 up 37\n120 down 49\n400 up 49\n900 key 65\n";
+const char* const JoinScript = "10 down 39\n200 up 39\n210 down 38\n300 up 38\n350 down 49\n900 up 49\n1000 down 50\n1100 up 50\n";
+
+// Ports of their own for each test process, so tests running side by side never meet.
+int TestPort(int k) { return 21000 + static_cast<int>(getpid() % 1500) * 8 + k; }
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+// One runner process of the duel, in its own game root.
+struct TSide {
+  TGameRootCopy Root;
+  pid_t Pid = -1;
+  int Code = -1;
+  void Start(const std::string& args) {
+    WriteText(Root.Path + "duel.adf", DuelBattle);
+    const std::string cmd = std::string("exec ") + STARWAKE_HEADLESS + " --root " + Root.Path + " " + args +
+                            " --state-json " + Root.Path + "state.json > " + Root.Path + "out.txt 2>&1";
+    const char* argv[] = {"/bin/sh", "-c", cmd.c_str(), nullptr};
+    ASSERT_EQ(posix_spawn(&Pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+  }
+  // Waits for the process; its exit code, or -1 when it was killed or never started.
+  int Wait() {
+    if (Pid < 0) return -1;
+    int status = 0;
+    waitpid(Pid, &status, 0);
+    Pid = -1;
+    Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return Code;
+  }
+  void Kill() {
+    if (Pid > 0) kill(Pid, SIGKILL);
+    Wait();
+  }
+  ~TSide() { Kill(); }
+  nlohmann::json State() {
+    std::ifstream in(Root.Path + "state.json");
+    return nlohmann::json::parse(in, nullptr, false);
+  }
+  std::string Output() { return ReadText(Root.Path + "out.txt"); }
+};
+
+// Host and joiner scripted differently, fighting `ticks` battle ticks; `extra` goes to both.
+void Fight(TSide& host, TSide& join, int port, int ticks, const std::string& extra) {
+  WriteText(host.Root.Path + "pilot.txt", HostScript);
+  WriteText(join.Root.Path + "pilot.txt", JoinScript);
+  const std::string common = " --ticks " + std::to_string(ticks) + " " + extra;
+  auto files = [](TSide& s) { return " --script " + s.Root.Path + "pilot.txt --record " + s.Root.Path + "duel-replay.adf"; };
+  host.Start("--host " + std::to_string(port) + " --seed 7 --battle-file duel.adf" + common + files(host));
+  join.Start("--join 127.0.0.1:" + std::to_string(port) + common + files(join));
+}
+
+std::string CommandsSection(const std::string& replay) {
+  const size_t from = replay.find("[COMMANDS]");
+  const size_t to = replay.find("[HASHES]");
+  return from == std::string::npos ? "" : replay.substr(from, to - from);
+}
+
+// Both games fought the same battle to the same tick: same hashes, same replays, and the
+// replay plays back with every hash matching.
+void ExpectSameBattle(TSide& host, TSide& join, int ticks) {
+  const nlohmann::json h = host.State(), j = join.State();
+  ASSERT_TRUE(h.is_object()) << host.Output();
+  ASSERT_TRUE(j.is_object()) << join.Output();
+  EXPECT_EQ(h["net"]["role"], "host");
+  EXPECT_EQ(j["net"]["role"], "join");
+  EXPECT_EQ(h["net"]["ticks"], ticks) << host.Output();
+  EXPECT_EQ(j["net"]["ticks"], ticks) << join.Output();
+  EXPECT_EQ(h["net"]["last_hash"], j["net"]["last_hash"]);
+  EXPECT_GE(h["net"]["agreed_tick"].get<int>(), ticks - 30);
+  EXPECT_EQ(j["net"]["peer_version"], GameVersion);
+  const std::string hr = ReadText(host.Root.Path + "duel-replay.adf"), jr = ReadText(join.Root.Path + "duel-replay.adf");
+  ASSERT_FALSE(hr.empty());
+  EXPECT_EQ(hr, jr);
+  // Both pilots' commands are in it: each game's player reached the other game.
+  const TReplay replay = ParseReplay(hr, "duel");
+  bool flew[2] = {false, false};
+  for (const TCommandRun& run : replay.Runs)
+    if (run.Bits != 0) flew[run.Pilot - 1] = true;
+  EXPECT_TRUE(flew[0] && flew[1]);
+  // The games kept the battle in replays/ as well, with the same commands.
+  EXPECT_EQ(CommandsSection(ReadText(host.Root.Path + "replays/last.adf")),
+            CommandsSection(ReadText(join.Root.Path + "replays/last.adf")));
+  EXPECT_FALSE(CommandsSection(ReadText(host.Root.Path + "replays/last.adf")).empty());
+}
+
+}  // namespace
+
+// A clean line: 3000 ticks in lockstep. While it runs, a third game calls the host and is
+// refused politely, and a few thousand random datagrams hit the host's port; the battle comes
+// out exactly as the same duel fought again on a quiet line.
+TEST(NetDuel, TwoGamesFightOneBattleWhateverElseKnocks) {
+  const int ticks = 3000;
+  std::string quietHash;
+  {
+    TSide host, join;
+    Fight(host, join, TestPort(0), ticks, "--net-delay 3");
+    EXPECT_EQ(host.Wait(), 0) << host.Output();
+    EXPECT_EQ(join.Wait(), 0) << join.Output();
+    ExpectSameBattle(host, join, ticks);
+    quietHash = host.State()["net"]["last_hash"];
+    // The replay of the network battle plays back alone.
+    const std::string out = ReadText(host.Root.Path + "out.txt");
+    const std::string cmd = std::string(STARWAKE_HEADLESS) + " --root " + host.Root.Path + " --replay " +
+                            host.Root.Path + "duel-replay.adf > " + host.Root.Path + "play.txt 2>&1";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_NE(ReadText(host.Root.Path + "play.txt").find("replay: ticks=3000 hashes=100 matched=100"), std::string::npos)
+        << ReadText(host.Root.Path + "play.txt");
+  }
+  TSide host, join;
+  const int port = TestPort(1);
+  Fight(host, join, port, ticks, "--net-delay 3");
+  // A third game calls while the two are connected.
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  TNetTransport third;
+  ASSERT_TRUE(third.Connect("127.0.0.1", static_cast<uint16_t>(port)));
+  bool refused = false, closed = false;
+  for (int i = 0; i < 400 && !closed; ++i) {
+    third.Service();
+    TNetEvent e;
+    while (third.Poll(e)) {
+      TNetMessage m;
+      if (e.Kind == TNetEvent::Received && DecodeNetMessage(e.Data.data(), e.Data.size(), m))
+        refused = refused || (m.Kind == nkRefuse && m.Bits == nrFull);
+      if (e.Kind == TNetEvent::Disconnected) closed = true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  EXPECT_TRUE(refused);
+  EXPECT_TRUE(closed);
+  // Random datagrams of random sizes at the host's port.
+  const int sock = socket(AF_INET, SOCK_DGRAM, 0);
+  ASSERT_GE(sock, 0);
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(static_cast<uint16_t>(port));
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  std::mt19937 dice(12345);
+  std::vector<uint8_t> datagram;
+  for (int i = 0; i < 3000; ++i) {
+    datagram.resize(dice() % 200);
+    for (auto& b : datagram) b = static_cast<uint8_t>(dice());
+    // Some look like the start of one of ours.
+    if (datagram.size() > 3 && i % 3 == 0) datagram[0] = NetMark, datagram[1] = NetProtocolVersion;
+    sendto(sock, datagram.data(), datagram.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    if (i % 100 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  close(sock);
+  EXPECT_EQ(host.Wait(), 0) << host.Output();
+  EXPECT_EQ(join.Wait(), 0) << join.Output();
+  ExpectSameBattle(host, join, ticks);
+  EXPECT_EQ(host.State()["net"]["last_hash"], quietHash);
+}
+
+// A line that holds every packet back 100 ms each way and loses 5 % of the datagrams: ENet
+// sends them again, the delay grows to cover the round trip, and both games still agree.
+TEST(NetDuel, SlowLossyLineStillAgrees) {
+  TSide host, join;
+  const int ticks = 600;
+  Fight(host, join, TestPort(2), ticks, "--net-lag 100 --net-drop 5");
+  EXPECT_EQ(host.Wait(), 0) << host.Output();
+  EXPECT_EQ(join.Wait(), 0) << join.Output();
+  ExpectSameBattle(host, join, ticks);
+  EXPECT_GE(host.State()["net"]["round_trip_ms"].get<double>(), 180.0);
+  EXPECT_GT(host.State()["net"]["delay"].get<int>(), 3);
+}
+
+// A game killed mid-battle: the other says "Connection lost" within 11 s and leaves its battle
+// for the set-up. A game of another version is refused on both sides, each naming the other's.
+TEST(NetDuel, LostPeerAndOtherVersionGetAClearWord) {
+  {
+    TSide host, join;
+    Fight(host, join, TestPort(3), 100000, "");
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    join.Kill();
+    const auto killed = std::chrono::steady_clock::now();
+    EXPECT_EQ(host.Wait(), 1);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - killed).count();
+    EXPECT_LT(seconds, 11.0);
+    EXPECT_GT(seconds, 9.0);
+    const nlohmann::json h = host.State();
+    ASSERT_TRUE(h.is_object()) << host.Output();
+    EXPECT_EQ(h["net"]["message"], "Connection lost");
+    EXPECT_EQ(h["game_state"], 4);  // back on the dogfight set-up
+    EXPECT_TRUE(h["battle"].is_null());
+    EXPECT_GT(h["net"]["ticks"].get<int>(), 0);
+    EXPECT_TRUE(h["errors"].empty()) << h["errors"].dump();
+  }
+  TSide host, join;
+  const int port = TestPort(4);
+  host.Start("--host " + std::to_string(port) + " --battle-file duel.adf --ticks 300 --net-version 9.9");
+  join.Start("--join 127.0.0.1:" + std::to_string(port) + " --ticks 300");
+  EXPECT_EQ(host.Wait(), 1) << host.Output();
+  EXPECT_EQ(join.Wait(), 1) << join.Output();
+  EXPECT_EQ(host.State()["net"]["message"], "The other player's game is a different version (" + std::string(GameVersion) + ")");
+  EXPECT_EQ(join.State()["net"]["message"], "The other player's game is a different version (9.9)");
+  EXPECT_TRUE(host.State()["battle"].is_null());
+  EXPECT_TRUE(join.State()["battle"].is_null());
+}
