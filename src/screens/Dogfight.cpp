@@ -19,6 +19,8 @@ namespace {
 // Where each fleet slot's ship is pictured, and where its name is written (x 330).
 const TPoint FleetPicture[6] = {{564, 258}, {638, 295}, {712, 331}, {564, 517}, {638, 480}, {712, 444}};
 const int FleetNameY[6] = {272, 309, 345, 488, 451, 415};
+// The "Network" button, left of "Replays".
+constexpr TRect NetworkButtonRect{496, 25, 590, 48};
 
 // The text of the set-up screen: small, dark letters on the light panels.
 void UseInfoFont(TCanvas& canvas) {
@@ -218,6 +220,26 @@ bool TDogfight::Start() {
   return true;
 }
 
+bool TDogfight::OnNetworkButton(int x, int y) {
+  const TRect& r = NetworkButtonRect;
+  return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+}
+
+void TDogfight::DrawNetworkButton(TSurface& s) {
+  TCanvas c(s);
+  c.Brush.Style = TBrushStyle::bsSolid;
+  c.Brush.Color = 0x3A2414;  // dark blue steel, as "Replays"
+  c.Pen.Color = 0x30A8E8;
+  const TRect& r = NetworkButtonRect;
+  c.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
+  c.Brush.Style = TBrushStyle::bsClear;
+  c.Font.Size = 10;
+  c.Font.Bold = true;
+  c.Font.Color = clWhite;
+  c.TextOut(r.Left + (r.Width() - c.TextWidth("Network")) / 2, r.Top + (r.Height() - c.TextHeight("Network")) / 2, "Network");
+  c.Release();
+}
+
 void TDogfight::RefreshInfo() {
   const std::string& data = fmMain->DataFolder;
   if (const TScreenObject* race = Carousels.Chosen(ikRace)) {
@@ -311,6 +333,7 @@ void TDogfight::Draw() {
   for (const char* key : {"Side1AI", "Side2AI", "Side1Skill", "Side2Skill", "Start", "Back", "mod_sel"})
     Buttons.Find(key).Draw();
   DrawReplaysButton(s);
+  DrawNetworkButton(s);
   if (ReplaysOpen) DrawReplayList(s);
 }
 

@@ -13,6 +13,7 @@
 #include "campaign/GameMain.h"
 #include "net/NetSession.h"
 #include "screens/Dogfight.h"
+#include "screens/NetScreen.h"
 #include "screens/Options.h"
 #include "screens/Selector.h"
 #include "screens/Splash.h"
@@ -191,6 +192,15 @@ public:
   bool LaunchNetBattle();
   // Says goodbye and forgets the session.
   void CloseNet();
+  // The dogfight set-up's "Network" panel (NetPanel.cpp): its clicks, its keys (true when the
+  // key was taken), its drawing over the set-up, and Fight! while a duel is connected (true
+  // when the duel took it).
+  TNetScreen NetPanel;
+  void OpenNetPanel();
+  void RouteNetPanel(int x, int y);
+  bool NetPanelKeyDown(int key, bool shift);
+  void DrawNetPanel();
+  bool NetFight();
   // The line the network screen shows: the session's state, or why the last one ended.
   std::string NetStatusLine() const;
   std::unique_ptr<TNetSession> Net;
