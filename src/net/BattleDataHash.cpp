@@ -61,7 +61,8 @@ void CollectPictures(const std::string& root, const std::string& folder, bool de
   auto take = [&](const fs::directory_entry& entry) {
     if (!entry.is_regular_file(ec)) return;
     const std::string ext = LowerCase(entry.path().extension().string());
-    if (ext == ".img") out.push_back(fs::relative(entry.path(), root, ec).generic_string());
+    // Named from the root as written, whatever links the folders go through.
+    if (ext == ".img") out.push_back((fs::path(folder) / entry.path().lexically_relative(base)).generic_string());
   };
   if (deep) {
     for (const auto& entry : fs::recursive_directory_iterator(base, ec)) take(entry);

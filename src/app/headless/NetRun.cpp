@@ -13,7 +13,7 @@ int RunNetworked(TfmMain& main, const TRunOptions& o, const std::function<void(l
   const uint64_t deadline = TNetTransport::NowMs() + static_cast<uint64_t>(o.NetTimeoutSeconds) * 1000;
   const long long target = o.Ticks;
   long long n = 0;
-  bool launched = false;
+  bool launched = false, announced = false;
   int code = 1;
   while (!main.Terminated) {
     if (o.HostPort && !launched && main.Net && main.Net->State == TNetState::Connected) {
@@ -24,6 +24,13 @@ int RunNetworked(TfmMain& main, const TRunOptions& o, const std::function<void(l
       }
     }
     const bool fighting = main.NetBattle && main.Battle;
+    if (fighting && !announced) {
+      // Said once the two games are in one battle, for whoever watches the run.
+      announced = true;
+      std::printf("net: fighting %s as side %d\n", main.Net ? main.Net->PeerAddress.c_str() : "",
+                  main.Net && main.Net->Role == NetJoinRole ? 2 : 1);
+      std::fflush(stdout);
+    }
     const long long before = fighting ? main.Battle->Tick : -1;
     if (fighting && before >= target) {
       code = 0;
