@@ -154,16 +154,21 @@ std::vector<std::string> CheckCampaignFolder(const std::string& root, const std:
 
 std::vector<std::string> CheckCampaigns(const std::string& root) {
   const TGameFolders f = TGameFolders::FromRoot(root);
-  const std::string index = ResolvePath(f.Data + "campaigns.adf");
   std::vector<std::string> lines;
-  for (const auto& section : AdfReadSections(index)) {
-    const std::string folder = Trim(AdfReadString(index, section, "FOLDER", ""));
-    if (folder.empty() || !IsSafeDataName(folder)) {
-      lines.push_back(Relative(f, index) + ":" + section + ":FOLDER: \"" + folder + "\" is not a folder below data");
-      continue;
+  auto checkIndex = [&](const std::string& index) {
+    for (const auto& section : AdfReadSections(index)) {
+      const std::string folder = Trim(AdfReadString(index, section, "FOLDER", ""));
+      if (folder.empty() || !IsSafeDataName(folder)) {
+        lines.push_back(Relative(f, index) + ":" + section + ":FOLDER: \"" + folder + "\" is not a folder below data");
+        continue;
+      }
+      for (auto& line : CheckCampaignFolder(root, folder, AdfReadString(index, section, "TITLE", "")))
+        lines.push_back(std::move(line));
     }
-    for (auto& line : CheckCampaignFolder(root, folder, AdfReadString(index, section, "TITLE", ""))) lines.push_back(std::move(line));
-  }
+  };
+  checkIndex(ResolvePath(f.Data + "campaigns.adf"));
+  // The bench campaigns, when they are there, are checked as the ones a new game offers.
+  if (const std::string bench = ResolvePath(f.Data + "bench/campaigns.adf"); FileExists(bench)) checkIndex(bench);
   return lines;
 }
 

@@ -77,6 +77,11 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       o.BattleFile = v;
     } else if (a == "--campaign") {
       o.Campaign = true;
+    } else if (a == "--campaign-folder") {
+      // A campaign by its folder below data, listed or not (the bench galaxy).
+      if (!(v = need(i))) return false;
+      o.Campaign = true;
+      o.CampaignFolder = v;
     } else if (a == "--load" || a == "--check-save") {
       if (!(v = need(i))) return false;
       std::string section;
@@ -274,8 +279,14 @@ int RunHeadless(const TRunOptions& o) {
       // The first campaign of the index, live from the first tick.
       const std::string index = ResolvePath(root + "data/campaigns.adf");
       const auto sections = AdfReadSections(index);
-      const std::string folder = sections.empty() ? "" : AdfReadString(index, sections.front(), "FOLDER", "");
-      const std::string title = sections.empty() ? "" : AdfReadString(index, sections.front(), "TITLE", "");
+      std::string folder = sections.empty() ? "" : AdfReadString(index, sections.front(), "FOLDER", "");
+      std::string title = sections.empty() ? "" : AdfReadString(index, sections.front(), "TITLE", "");
+      if (!o.CampaignFolder.empty()) {
+        folder = o.CampaignFolder;
+        std::replace(folder.begin(), folder.end(), '/', '\\');
+        if (folder.back() != '\\') folder += '\\';
+        title = o.CampaignFolder;
+      }
       if (main.StartCampaign(folder, "", title)) main.SetGameState(gsCampaign, true);
       // The pointer rests in the middle of the map, away from the edges that scroll it.
       main.MouseMove(400, 300);

@@ -32,6 +32,7 @@ struct TRunOptions {
   std::string ReplayFile;
   // Start live in the first campaign of the campaign index, as the selector's continue does.
   bool Campaign = false;
+  std::string CampaignFolder;  // --campaign-folder: a campaign by its folder below data
   // Start live in the saved game of slot N (1 or more), as the selector's continue loads it.
   int Load = 0;
   // The section of the saved game --load names: "SAVE3" for --load 3, "AUTOSAVE" for --load autosave.

@@ -98,7 +98,8 @@ void DrawStarMap(TGameMain& game, TSurface& surface, [[maybe_unused]] bool ghost
     if (loc.LocType != ltFleetLocation || loc.FleetNames.empty() || !game.WithinRange(loc.X, loc.Y, game.SensorRange))
       continue;
     const TFleet* f = game.FindFleet(loc.FleetNames.front());
-    if (f && RouteEnd(game, *f, tx, ty)) Line(c, loc.X + ox, loc.Y + oy, tx + ox, ty + oy);
+    // The player's own course is drawn above in its own colour.
+    if (f && f != player && RouteEnd(game, *f, tx, ty)) Line(c, loc.X + ox, loc.Y + oy, tx + ox, ty + oy);
   }
 
   c.Pen.Color = WormholeColor;
