@@ -14,6 +14,20 @@ void TfmMain::OpenNetPanel() {
   NetPanel.Open = true;
 }
 
+bool TfmMain::OpenNetDuel(bool host, uint16_t port, const std::string& address) {
+  SetGameState(gsDogfight, true);
+  NetPanel.Open = true;
+  if (host) {
+    NetPanel.PortText = std::to_string(port);
+    NetPanel.Focus = TNetScreen::nfPort;
+    return StartNetHost(port);
+  }
+  // The address is remembered as if it had been typed.
+  NetPanel.AddressText = address.substr(0, TNetScreen::MaxAddress);
+  NetPanel.Focus = TNetScreen::nfAddress;
+  return StartNetJoin(address);
+}
+
 void TfmMain::RouteNetPanel(int x, int y) {
   const std::string key = NetPanel.HitTest(x, y);
   if (key.empty()) return;

@@ -152,9 +152,12 @@ void TfmMain::FormDestroy() {
 }
 
 void TfmMain::FormDeactivate() {
+  DXInput->ReleaseAll();
+  // A network duel goes on while its player looks at another window: the other game waits
+  // for this one's commands (all off meanwhile) and would soon take it for gone.
+  if (Net) return;
   DXTimer.Enabled = false;
   DXDraw->ReleaseDisplay();
-  DXInput->ReleaseAll();
 }
 
 void TfmMain::FormActivate() {

@@ -192,6 +192,10 @@ public:
   bool LaunchNetBattle();
   // Says goodbye and forgets the session.
   void CloseNet();
+  // Opens the dogfight set-up with the Network panel and hosts on the port, or calls the
+  // address (the game's --host and --join). False when the duel cannot start; the panel's
+  // status line says why.
+  bool OpenNetDuel(bool host, uint16_t port, const std::string& address);
   // The dogfight set-up's "Network" panel (NetPanel.cpp): its clicks, its keys (true when the
   // key was taken), its drawing over the set-up, and Fight! while a duel is connected (true
   // when the duel took it).

@@ -1,12 +1,14 @@
 // The network duel as a player meets it: this game hosts from the dogfight set-up's panel, a
 // runner process joins, the battle is launched with Fight!, goes on under the options screen,
-// and ends for both when this player leaves it.
+// and ends for both when this player leaves it; the game's --host and --join.
 #include <chrono>
 #include <thread>
 
 #include "NetSides.h"
 #include "frontend/FrontEndRoot.h"
+#include "net/NetTransport.h"
 #include "screens/NetScreen.h"
+#include "shell/CommandLine.h"
 
 using namespace sw;
 using namespace nettest;
@@ -112,4 +114,82 @@ TEST_F(NetPanelGame, HostedFromThePanelFoughtAndLeftThroughTheOptions) {
   AdfFlushCache();
   EXPECT_EQ(AdfReadString(Main->ConfigFile(), "MISC", "NET_ADDRESS", ""), "localhost:4600");
   EXPECT_EQ(AdfReadInteger(Main->ConfigFile(), "MISC", "NET_PORT", 0), port);
+}
+
+// The game's command line: --host with or without a port, --join with an address, --replay,
+// and what cannot be.
+TEST(GameCommandLine, HostJoinOrReplayOneAtATime) {
+  struct TCase {
+    std::vector<std::string> Args;
+    bool Ok;
+    bool Host;
+    int Port;
+    std::string Join;
+  };
+  const TCase cases[] = {
+      {{}, true, false, 0, ""},
+      {{"--host"}, true, true, 4520, ""},
+      {{"--host", "4600"}, true, true, 4600, ""},
+      {{"--host", "0"}, false, false, 0, ""},
+      {{"--host", "65536"}, false, false, 0, ""},
+      {{"--host", "port"}, false, false, 0, ""},
+      {{"--join", "192.168.1.20"}, true, false, 0, "192.168.1.20"},
+      {{"--join", "friend.example:4600"}, true, false, 0, "friend.example:4600"},
+      {{"--join"}, false, false, 0, ""},
+      {{"--join", "host:"}, false, false, 0, ""},
+      {{"--join", "host:70000"}, false, false, 0, ""},
+      {{"--host", "--join", "a"}, false, false, 0, ""},
+      {{"--replay", "r.adf", "--host"}, false, false, 0, ""},
+      {{"--connect", "a"}, false, false, 0, ""},
+  };
+  for (const TCase& c : cases) {
+    TGameCommandLine o;
+    std::string error;
+    const bool ok = ParseGameCommandLine(c.Args, o, error);
+    const std::string args = c.Args.empty() ? "(none)" : c.Args[0] + (c.Args.size() > 1 ? " " + c.Args[1] : "");
+    EXPECT_EQ(ok, c.Ok) << args << ": " << error;
+    if (!c.Ok) {
+      EXPECT_FALSE(error.empty()) << args;
+      continue;
+    }
+    EXPECT_EQ(o.Host, c.Host) << args;
+    if (c.Host) {
+      EXPECT_EQ(o.HostPort, c.Port) << args;
+    }
+    EXPECT_EQ(o.JoinAddress, c.Join) << args;
+  }
+  TGameCommandLine o;
+  std::string error;
+  ASSERT_TRUE(ParseGameCommandLine({"--replay", "replays/last.adf"}, o, error));
+  EXPECT_EQ(o.ReplayFile, "replays/last.adf");
+}
+
+// `starwake --join` and `starwake --host` open the set-up with the panel saying how the duel
+// goes: calling, waiting for a player, or why the port cannot be had. A duel open keeps
+// running while the player looks at another window.
+TEST_F(NetPanelGame, CommandLineDuelOpensOnThePanel) {
+  const int port = TestPort(6);
+  ASSERT_TRUE(Main->OpenNetDuel(false, 0, "127.0.0.1:" + std::to_string(port)));
+  EXPECT_EQ(Main->GameState, gsDogfight);
+  EXPECT_TRUE(Main->NetPanel.Open);
+  EXPECT_EQ(Main->NetPanel.AddressText, "127.0.0.1:" + std::to_string(port));
+  EXPECT_EQ(Main->NetStatusLine(), "Calling 127.0.0.1:" + std::to_string(port) + "…");
+  Main->FormDeactivate();
+  EXPECT_TRUE(Main->DXTimer.Enabled);
+  EXPECT_TRUE(Main->DXDraw->CanDraw());
+
+  ASSERT_TRUE(Main->OpenNetDuel(true, static_cast<uint16_t>(port), ""));
+  EXPECT_EQ(Main->NetPanel.PortText, std::to_string(port));
+  EXPECT_EQ(Main->NetStatusLine(), "Waiting for a player on port " + std::to_string(port));
+
+  // Another program holds the port.
+  Main->CloseNet();
+  TNetTransport other;
+  ASSERT_TRUE(other.Listen(static_cast<uint16_t>(port + 1), 1));
+  EXPECT_FALSE(Main->OpenNetDuel(true, static_cast<uint16_t>(port + 1), ""));
+  EXPECT_EQ(Main->NetStatusLine(), "The port " + std::to_string(port + 1) + " cannot be opened (is another game using it?)");
+  Main->FormDeactivate();
+  EXPECT_FALSE(Main->DXTimer.Enabled) << "with no duel open, the game stops while its window is away";
+  Main->FormActivate();
+  EXPECT_TRUE(Main->Errors.empty()) << ErrorText();
 }
