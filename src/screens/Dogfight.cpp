@@ -226,18 +226,7 @@ bool TDogfight::OnNetworkButton(int x, int y) {
 }
 
 void TDogfight::DrawNetworkButton(TSurface& s) {
-  TCanvas c(s);
-  c.Brush.Style = TBrushStyle::bsSolid;
-  c.Brush.Color = 0x3A2414;  // dark blue steel, as "Replays"
-  c.Pen.Color = 0x30A8E8;
-  const TRect& r = NetworkButtonRect;
-  c.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
-  c.Brush.Style = TBrushStyle::bsClear;
-  c.Font.Size = 10;
-  c.Font.Bold = true;
-  c.Font.Color = clWhite;
-  c.TextOut(r.Left + (r.Width() - c.TextWidth("Network")) / 2, r.Top + (r.Height() - c.TextHeight("Network")) / 2, "Network");
-  c.Release();
+  fmMain->DXImageListDF->Find("bnetwork").Draw(s, NetworkButtonRect.Left, NetworkButtonRect.Top);
 }
 
 void TDogfight::RefreshInfo() {

@@ -30,18 +30,6 @@ char AddressCharacter(int key, bool shift) {
   }
 }
 
-void DrawNetButton(TCanvas& c, const TRect& r, const std::string& caption) {
-  c.Brush.Style = TBrushStyle::bsSolid;
-  c.Brush.Color = 0x3A2414;  // dark blue steel
-  c.Pen.Color = 0x30A8E8;    // an amber edge
-  c.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
-  c.Brush.Style = TBrushStyle::bsClear;
-  c.Font.Size = 10;
-  c.Font.Bold = true;
-  c.Font.Color = clWhite;
-  c.TextOut(r.Left + (r.Width() - c.TextWidth(caption)) / 2, r.Top + (r.Height() - c.TextHeight(caption)) / 2, caption);
-}
-
 void DrawNetField(TCanvas& c, const TRect& r, const std::string& text, bool focused) {
   c.Brush.Style = TBrushStyle::bsSolid;
   c.Brush.Color = 0x140C08;
@@ -98,40 +86,47 @@ bool TNetScreen::Type(int key, bool shift) {
   return true;
 }
 
-void TNetScreen::Draw(TSurface& s, const std::string& status) const {
-  TCanvas c(s);
+void TNetScreen::Draw(TSurface& s, TDXImageList& pictures, const std::string& status) const {
   const TRect p = Panel;
-  c.Brush.Style = TBrushStyle::bsSolid;
-  c.Brush.Color = 0x2A1A10;
-  c.Pen.Color = 0xE0C040;  // a thin cyan edge
-  c.Rectangle(p.Left, p.Top, p.Right, p.Bottom);
+  pictures.Find("net_panel").Draw(s, p.Left, p.Top);
+  pictures.Find("net_host").Draw(s, HostButton.Left, HostButton.Top);
+  pictures.Find("net_join").Draw(s, JoinButton.Left, JoinButton.Top);
+  pictures.Find("net_back").Draw(s, BackButton.Left, BackButton.Top);
+  TCanvas c(s);
   c.Brush.Style = TBrushStyle::bsClear;
   c.Font.Size = 14;
   c.Font.Bold = true;
   c.Font.Color = clWhite;
-  c.TextOut(p.Left + 16, p.Top + 10, "Network duel");
+  c.TextOut(p.Left + 16, p.Top + 12, "Network duel");
   c.Font.Size = 9;
   c.Font.Bold = false;
-  c.Font.Color = 0xE0C040;
+  c.Font.Color = 0xE0C040;  // cyan
   c.TextOut(PortBox.Left - 80, PortBox.Top + 5, "Port");
   c.TextOut(AddressBox.Left - 80, AddressBox.Top + 5, "Address");
-  DrawNetButton(c, HostButton, "Host");
   DrawNetField(c, PortBox, PortText, Focus == nfPort);
-  DrawNetButton(c, JoinButton, "Join");
   DrawNetField(c, AddressBox, AddressText, Focus == nfAddress);
   c.Brush.Style = TBrushStyle::bsClear;
   c.Font.Size = 8;
   c.Font.Bold = false;
-  c.Font.Color = 0xA0A0A0;
+  c.Font.Color = 0xB8B0A8;
   c.TextOut(p.Left + 26, HostButton.Bottom + 4, "Wait for a player; you fly side 1 and set up the battle");
   c.TextOut(p.Left + 26, JoinButton.Bottom + 4, "Call a host at HOST or HOST:PORT; you fly side 2");
-  // The status line, cut to the panel's width.
+  // The status line, on two lines at most when it is long.
   c.Font.Size = 9;
+  c.Font.Bold = true;
   c.Font.Color = 0x40B0FF;  // amber
-  std::string line = status;
-  while (!line.empty() && c.TextWidth(line) > p.Width() - 32) line.pop_back();
-  c.TextOut(p.Left + 16, 340, line);
-  DrawNetButton(c, BackButton, "Back");
+  const int width = p.Width() - 32;
+  std::string first = status, rest;
+  while (c.TextWidth(first) > width) {
+    const size_t space = first.rfind(' ');
+    if (space == std::string::npos || space == 0) break;
+    rest = first.substr(space + 1) + (rest.empty() ? "" : " " + rest);
+    first.erase(space);
+  }
+  while (!first.empty() && c.TextWidth(first) > width) first.pop_back();
+  while (!rest.empty() && c.TextWidth(rest) > width) rest.pop_back();
+  c.TextOut(p.Left + 16, StatusTop, first);
+  if (!rest.empty()) c.TextOut(p.Left + 16, StatusTop + c.TextHeight("Ag") + 2, rest);
   c.Release();
 }
 

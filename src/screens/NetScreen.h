@@ -4,6 +4,7 @@
 // The panel only takes the player's choices; the main window runs the duel.
 #include <string>
 
+#include "media/ImageList.h"
 #include "media/Surface.h"
 
 namespace sw {
@@ -12,7 +13,8 @@ class TNetScreen {
 public:
   enum TField : int { nfPort = 0, nfAddress = 1 };
 
-  void Draw(TSurface& surface, const std::string& status) const;
+  // Draws the panel from its pictures in the set-up's image list, with the status line.
+  void Draw(TSurface& surface, TDXImageList& pictures, const std::string& status) const;
   // "Host", "Join", "Back", "Port", "Address" (the fields), or "" for the point.
   std::string HitTest(int x, int y) const;
   // Types a key into the focused field: characters, Backspace, Tab to the other field. True
@@ -32,6 +34,7 @@ public:
   static constexpr TRect JoinButton{196, 268, 296, 294};
   static constexpr TRect AddressBox{400, 268, 604, 294};
   static constexpr TRect BackButton{504, 388, 604, 414};
+  static constexpr int StatusTop = 332;
   static constexpr size_t MaxAddress = 60;
 };
 

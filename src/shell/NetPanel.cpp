@@ -69,7 +69,7 @@ bool TfmMain::NetPanelKeyDown(int key, bool shift) {
 
 void TfmMain::DrawNetPanel() {
   if (NetPanel.Open) {
-    NetPanel.Draw(DXDraw->Surface, NetStatusLine());
+    NetPanel.Draw(DXDraw->Surface, *DXImageListDF, NetStatusLine());
     return;
   }
   if (!Net) return;
