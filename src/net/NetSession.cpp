@@ -97,7 +97,9 @@ void TNetSession::Leave(TNetReason reason) {
     TNetMessage m;
     m.Kind = nkBye;
     m.Bits = reason;
-    m.Tick = Steps ? static_cast<uint32_t>(Steps->Tick) : 0;
+    // Games that went apart say where: the first tick whose hashes differed.
+    const int64_t tick = !Steps ? 0 : reason == nrOutOfSync && Steps->OutOfSyncTick ? Steps->OutOfSyncTick : Steps->Tick;
+    m.Tick = static_cast<uint32_t>(tick);
     Send(m);
   }
   if (Player) Transport.Disconnect(Player);
@@ -279,7 +281,11 @@ void TNetSession::Handle(uint32_t peer, const TNetMessage& m) {
     case nkBye:
       Transport.Disconnect(peer);
       Player = 0;
-      if (m.Bits == nrOutOfSync) End("Out of sync at tick " + std::to_string(Steps ? std::max<int64_t>(Steps->OutOfSyncTick, 0) : 0));
+      if (m.Bits == nrOutOfSync) {
+        // Our own comparison may not have come to that tick yet: the other game's word counts.
+        PeerOutOfSyncTick = Steps && Steps->OutOfSyncTick ? Steps->OutOfSyncTick : std::max<int64_t>(m.Tick, 1);
+        End("Out of sync at tick " + std::to_string(PeerOutOfSyncTick));
+      }
       else if (m.Bits == nrBadData) End("The other player's game found our data wrong");
       else if (Role == NetHostRole && !Steps) PlayerGone(false);
       else End("The other player left");

@@ -81,6 +81,8 @@ public:
   // The other game has gone (left, lost, refused): what the player is told, once.
   bool PeerGone = false;
   std::string EndMessage;
+  // The other game found the two battles apart at this tick (0 while it has not).
+  int64_t PeerOutOfSyncTick = 0;
   std::string PeerVersion;
   std::string PeerAddress;
   // The smoothed round trip in milliseconds, and how many were measured.

@@ -165,8 +165,10 @@ void TfmMain::NetBattleStep() {
     EndNetBattle(Net && !Net->EndMessage.empty() ? Net->EndMessage : "Connection lost", nrLeft);
     return;
   }
-  if (steps->OutOfSyncTick != 0) {
-    EndNetBattle("Out of sync at tick " + std::to_string(steps->OutOfSyncTick), nrOutOfSync);
+  // Either game may be the first to find the two battles apart; both stop, and both keep it.
+  const int64_t apart = steps->OutOfSyncTick != 0 ? steps->OutOfSyncTick : Net->PeerOutOfSyncTick;
+  if (apart != 0) {
+    EndNetBattle("Out of sync at tick " + std::to_string(apart), nrOutOfSync);
     return;
   }
   const uint64_t now = TNetTransport::NowMs();
@@ -176,6 +178,10 @@ void TfmMain::NetBattleStep() {
     if (atTheControls) BattleReadInput = true;
     b.Update();
     UpdateMicros += b.LastUpdateMicros;
+    if (NetNudgeTick != 0 && b.Tick == NetNudgeTick) {
+      // The test switch: this game's battle is knocked a pixel off the other's.
+      if (TGameObject* ship = b.Objects.Find("player1ship")) ship->X += 1;
+    }
     NetStalledSinceMs = now;
     NetWaiting = false;
     if (b.Phase == bpOver) {
@@ -203,7 +209,11 @@ void TfmMain::EndNetBattle(const std::string& message, TNetReason reason) {
   // The battle as far as both games fought it is kept, for a bug report when they went apart.
   KeepBattleReplay();
   if (reason == nrOutOfSync) SaveLastReplay();
-  if (Net) Net->Leave(reason);
+  if (Net) {
+    // The word stays on the Network panel's status line afterwards.
+    if (Net->EndMessage.empty()) Net->EndMessage = message;
+    Net->Leave(reason);
+  }
   StopMusic("MeleeMusic");
 }
 
@@ -245,9 +255,11 @@ void TfmMain::DrawNetBattle() {
   }
   if (b.Phase == bpPreBattle) {
     b.DrawPreBattle();
+    // Below the two races, above the prompt.
     DrawNetLine(Net ? "Network duel with " + Net->PeerAddress + ": you fly side " +
                           std::to_string(Net->Role == NetHostRole ? 1 : 2)
-                    : "");
+                    : "",
+                500);
     return;
   }
   if (b.Phase == bpOver) {
@@ -264,14 +276,14 @@ void TfmMain::DrawNetBattle() {
   else if (NetWaiting) DrawNetLine("Waiting for the other player…");
 }
 
-void TfmMain::DrawNetLine(const std::string& text) {
+void TfmMain::DrawNetLine(const std::string& text, int y) {
   if (text.empty()) return;
   TCanvas c(DXDraw->Surface);
   c.Font.Size = 12;
   c.Font.Bold = true;
   const int w = c.TextWidth(text) + 40;
   const int h = c.TextHeight(text) + 20;
-  const int x = 400 - w / 2, y = 260;
+  const int x = 400 - w / 2;
   c.Brush.Style = TBrushStyle::bsSolid;
   c.Brush.Color = 0x402818;  // dark blue steel
   c.Pen.Color = 0xE0C040;    // a thin cyan edge

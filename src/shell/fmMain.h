@@ -217,6 +217,9 @@ public:
   TNetImpairment NetImpairment;
   int NetFixedDelay = 0;
   std::string NetVersion;
+  // Test switch: after this battle tick, this game's side-1 flagship is moved a pixel, so the
+  // two games go apart as a fault would make them (0: never).
+  int64_t NetNudgeTick = 0;
   // The message the battle shows while it ends for the network, and frames left to show it.
   std::string NetEndMessage;
   int NetEndTicks = 0;
@@ -333,7 +336,8 @@ private:
   void LeaveNetBattle();
   // Builds the battle of a network duel from battle.adf with the seed both games share.
   bool BuildNetBattle(uint64_t seed);
-  void DrawNetLine(const std::string& text);
+  // A word over the battle in a small plate, centred at the top edge y.
+  void DrawNetLine(const std::string& text, int y = 260);
   std::unique_ptr<TLocalCommands> NetLocal;
   uint64_t NetStalledSinceMs = 0;
   int NetSavedInterval = 0;

@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <thread>
 
@@ -18,13 +19,14 @@ using namespace nettest;
 
 namespace {
 
-// Host and joiner scripted differently, fighting `ticks` battle ticks; `extra` goes to both.
-void Fight(TSide& host, TSide& join, int port, int ticks, const std::string& extra) {
+// Host and joiner scripted differently, fighting `ticks` battle ticks; `extra` goes to both,
+// `hostOnly` to the host.
+void Fight(TSide& host, TSide& join, int port, int ticks, const std::string& extra, const std::string& hostOnly = "") {
   WriteText(host.Root.Path + "pilot.txt", HostScript);
   WriteText(join.Root.Path + "pilot.txt", JoinScript);
   const std::string common = " --ticks " + std::to_string(ticks) + " " + extra;
   auto files = [](TSide& s) { return " --script " + s.Root.Path + "pilot.txt --record " + s.Root.Path + "duel-replay.adf"; };
-  host.Start("--host " + std::to_string(port) + " --seed 7 --battle-file duel.adf" + common + files(host));
+  host.Start("--host " + std::to_string(port) + " --seed 7 --battle-file duel.adf" + common + files(host) + " " + hostOnly);
   join.Start("--join 127.0.0.1:" + std::to_string(port) + common + files(join));
 }
 
@@ -145,35 +147,59 @@ TEST(NetDuel, SlowLossyLineStillAgrees) {
   EXPECT_GT(host.State()["net"]["delay"].get<int>(), 3);
 }
 
-// A game killed mid-battle: the other says "Connection lost" within 11 s and leaves its battle
-// for the set-up. A game of another version is refused on both sides, each naming the other's.
-TEST(NetDuel, LostPeerAndOtherVersionGetAClearWord) {
-  {
-    TSide host, join;
-    Fight(host, join, TestPort(3), 100000, "");
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    join.Kill();
-    const auto killed = std::chrono::steady_clock::now();
-    EXPECT_EQ(host.Wait(), 1);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - killed).count();
-    EXPECT_LT(seconds, 11.0);
-    EXPECT_GT(seconds, 9.0);
-    const nlohmann::json h = host.State();
-    ASSERT_TRUE(h.is_object()) << host.Output();
-    EXPECT_EQ(h["net"]["message"], "Connection lost");
-    EXPECT_EQ(h["game_state"], 4);  // back on the dogfight set-up
-    EXPECT_TRUE(h["battle"].is_null());
-    EXPECT_GT(h["net"]["ticks"].get<int>(), 0);
-    EXPECT_TRUE(h["errors"].empty()) << h["errors"].dump();
-  }
+// A replay kept under a name of its own in replays/ (not only as last.adf and among the recent).
+bool KeptNamedReplay(const std::string& root) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(root + "replays", ec))
+    if (entry.is_regular_file() && entry.path().filename() != "last.adf" && entry.path().extension() == ".adf") return true;
+  return false;
+}
+
+// Three duels at once, each failing its own way. A game killed mid-battle: the other says
+// "Connection lost" within 11 s and leaves its battle for the set-up. A game of another version
+// is refused on both sides, each naming the other's. Two games whose battles go apart (one is
+// knocked a pixel off at tick 100) both stop at the next hash, tick 120, and both keep the
+// battle in replays/ for a bug report.
+TEST(NetDuel, LostPeerOtherVersionAndBattlesApartGetAClearWord) {
   TSide host, join;
+  Fight(host, join, TestPort(3), 100000, "");
+  TSide oldHost, newJoin;
   const int port = TestPort(4);
-  host.Start("--host " + std::to_string(port) + " --battle-file duel.adf --ticks 300 --net-version 9.9");
-  join.Start("--join 127.0.0.1:" + std::to_string(port) + " --ticks 300");
-  EXPECT_EQ(host.Wait(), 1) << host.Output();
-  EXPECT_EQ(join.Wait(), 1) << join.Output();
-  EXPECT_EQ(host.State()["net"]["message"], "The other player's game is a different version (" + std::string(GameVersion) + ")");
-  EXPECT_EQ(join.State()["net"]["message"], "The other player's game is a different version (9.9)");
-  EXPECT_TRUE(host.State()["battle"].is_null());
-  EXPECT_TRUE(join.State()["battle"].is_null());
+  oldHost.Start("--host " + std::to_string(port) + " --battle-file duel.adf --ticks 300 --net-version 9.9");
+  newJoin.Start("--join 127.0.0.1:" + std::to_string(port) + " --ticks 300");
+  TSide apartHost, apartJoin;
+  Fight(apartHost, apartJoin, TestPort(7), 3000, "--net-delay 3", "--net-nudge 100");
+
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  join.Kill();
+  const auto killed = std::chrono::steady_clock::now();
+  EXPECT_EQ(host.Wait(), 1);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - killed).count();
+  EXPECT_LT(seconds, 11.0);
+  EXPECT_GT(seconds, 9.0);
+  const nlohmann::json h = host.State();
+  ASSERT_TRUE(h.is_object()) << host.Output();
+  EXPECT_EQ(h["net"]["message"], "Connection lost");
+  EXPECT_EQ(h["game_state"], 4);  // back on the dogfight set-up
+  EXPECT_TRUE(h["battle"].is_null());
+  EXPECT_GT(h["net"]["ticks"].get<int>(), 0);
+  EXPECT_TRUE(h["errors"].empty()) << h["errors"].dump();
+
+  EXPECT_EQ(oldHost.Wait(), 1) << oldHost.Output();
+  EXPECT_EQ(newJoin.Wait(), 1) << newJoin.Output();
+  EXPECT_EQ(oldHost.State()["net"]["message"], "The other player's game is a different version (" + std::string(GameVersion) + ")");
+  EXPECT_EQ(newJoin.State()["net"]["message"], "The other player's game is a different version (9.9)");
+  EXPECT_TRUE(oldHost.State()["battle"].is_null());
+  EXPECT_TRUE(newJoin.State()["battle"].is_null());
+
+  EXPECT_EQ(apartHost.Wait(), 1) << apartHost.Output();
+  EXPECT_EQ(apartJoin.Wait(), 1) << apartJoin.Output();
+  for (TSide* side : {&apartHost, &apartJoin}) {
+    const nlohmann::json j = side->State();
+    ASSERT_TRUE(j.is_object()) << side->Output();
+    EXPECT_EQ(j["net"]["message"], "Out of sync at tick 120") << j["net"]["role"];
+    EXPECT_EQ(j["net"]["agreed_tick"], 90) << j["net"]["role"];
+    EXPECT_EQ(j["game_state"], 4);
+    EXPECT_TRUE(KeptNamedReplay(side->Root.Path)) << j["net"]["role"];
+  }
 }

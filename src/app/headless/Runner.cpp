@@ -143,6 +143,11 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       (a == "--net-lag" ? o.NetLagMs : a == "--net-drop" ? o.NetDropPercent : a == "--net-delay" ? o.NetDelay
                                                                                                  : o.NetTimeoutSeconds) =
           static_cast<int>(*n);
+    } else if (a == "--net-nudge") {
+      if (!(v = need(i))) return false;
+      auto n = ParseInteger(v);
+      if (!n || *n < 1 || *n > 1000000) return error = "--net-nudge takes a battle tick from 1", false;
+      o.NetNudgeTick = static_cast<int>(*n);
     } else if (a == "--net-version") {
       if (!(v = need(i))) return false;
       o.NetVersion = v;
@@ -252,6 +257,7 @@ int RunHeadless(const TRunOptions& o) {
       main.NetImpairment.DropPercent = o.NetDropPercent;
       main.NetFixedDelay = o.NetDelay;
       main.NetVersion = o.NetVersion;
+      main.NetNudgeTick = o.NetNudgeTick;
       const bool started = o.HostPort ? main.StartNetHost(static_cast<uint16_t>(o.HostPort)) : main.StartNetJoin(o.JoinAddress);
       if (!started) {
         std::cerr << "starwake-headless: " << main.NetStatus << std::endl;

@@ -59,6 +59,8 @@ struct TRunOptions {
   int NetDelay = 0;
   std::string NetVersion;
   int NetTimeoutSeconds = 120;
+  // Test switch: this game's battle is knocked off the other's after that battle tick.
+  int NetNudgeTick = 0;
   bool Networked() const { return HostPort != 0 || !JoinAddress.empty(); }
 };
 
