@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
               << "       starwake-headless [--root DIR] --host PORT (--battle | --battle-file PATH) [--ticks N] [--script FILE]\n"
               << "       starwake-headless [--root DIR] --join HOST[:PORT] [--ticks N] [--script FILE]\n"
               << "         network test switches: --net-lag MS --net-drop PERCENT --net-delay TICKS --net-timeout S\n"
-              << "                                --net-version TEXT --net-nudge TICK\n";
+              << "                                --net-version TEXT --net-nudge TICK --net-real-time\n";
     return 2;
   }
   return sw::RunHeadless(options);

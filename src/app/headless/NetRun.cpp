@@ -14,6 +14,7 @@ int RunNetworked(TfmMain& main, const TRunOptions& o, const std::function<void(l
   const long long target = o.Ticks;
   long long n = 0;
   bool launched = false, announced = false;
+  auto paced = std::chrono::steady_clock::now();
   int code = 1;
   while (!main.Terminated) {
     if (o.HostPort && !launched && main.Net && main.Net->State == TNetState::Connected) {
@@ -47,8 +48,14 @@ int RunNetworked(TfmMain& main, const TRunOptions& o, const std::function<void(l
       std::cerr << "starwake-headless: the network duel did not finish in " << o.NetTimeoutSeconds << " s" << std::endl;
       break;
     }
-    // Nothing to fight this frame: the other game is given the processor for a moment.
-    if (!fightingNow || main.Battle->Tick == before) std::this_thread::sleep_for(std::chrono::microseconds(500));
+    if (o.NetRealTime) {
+      // Frame ticks at the game's own interval, as the window runs them.
+      paced += std::chrono::milliseconds(main.DXTimer.Interval > 0 ? main.DXTimer.Interval : 30);
+      std::this_thread::sleep_until(paced);
+    } else if (!fightingNow || main.Battle->Tick == before) {
+      // Nothing to fight this frame: the other game is given the processor for a moment.
+      std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
   }
   if (main.NetBattle && main.Battle) main.NoteNetBattle();
   return code;

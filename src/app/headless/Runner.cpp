@@ -143,6 +143,8 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
       (a == "--net-lag" ? o.NetLagMs : a == "--net-drop" ? o.NetDropPercent : a == "--net-delay" ? o.NetDelay
                                                                                                  : o.NetTimeoutSeconds) =
           static_cast<int>(*n);
+    } else if (a == "--net-real-time") {
+      o.NetRealTime = true;
     } else if (a == "--net-nudge") {
       if (!(v = need(i))) return false;
       auto n = ParseInteger(v);

@@ -61,6 +61,9 @@ struct TRunOptions {
   int NetTimeoutSeconds = 120;
   // Test switch: this game's battle is knocked off the other's after that battle tick.
   int NetNudgeTick = 0;
+  // A network duel's frame ticks at the game's own interval instead of as fast as they go
+  // (--net-real-time), for figures per second of play.
+  bool NetRealTime = false;
   bool Networked() const { return HostPort != 0 || !JoinAddress.empty(); }
 };
 
