@@ -68,7 +68,8 @@ void ExpectSameBattle(TSide& host, TSide& join, int ticks) {
 
 // A clean line: 3000 ticks in lockstep. While it runs, a third game calls the host and is
 // refused politely, and a few thousand random datagrams hit the host's port; the battle comes
-// out exactly as the same duel fought beside it on a quiet line.
+// out exactly as the same duel fought beside it on a quiet line. Meanwhile a caller that sends
+// nonsense to a waiting host is sent away without keeping the real player out.
 TEST(NetDuel, TwoGamesFightOneBattleWhateverElseKnocks) {
   const int ticks = 3000;
   // The quiet duel and the knocked one are fought side by side.
@@ -76,6 +77,9 @@ TEST(NetDuel, TwoGamesFightOneBattleWhateverElseKnocks) {
   Fight(quietHost, quietJoin, TestPort(0), ticks, "--net-delay 3");
   const int port = TestPort(1);
   Fight(host, join, port, ticks, "--net-delay 3");
+  TSide lone, player;
+  const int lonePort = TestPort(8);
+  lone.Start("--host " + std::to_string(lonePort) + " --seed 7 --battle-file duel.adf --ticks 60");
   // A third game calls once the two are fighting.
   for (int i = 0; i < 2000 && host.Output().find("net: fighting") == std::string::npos; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -114,6 +118,31 @@ TEST(NetDuel, TwoGamesFightOneBattleWhateverElseKnocks) {
     if (i % 100 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   close(sock);
+  // A caller that talks nonsense before anyone else reaches a third host: it is sent away, and
+  // the real player still gets in and fights.
+  TNetTransport nonsense;
+  ASSERT_TRUE(nonsense.Connect("127.0.0.1", static_cast<uint16_t>(lonePort)));
+  bool called = false, sentAway = false;
+  for (int i = 0; i < 2000 && !sentAway; ++i) {
+    nonsense.Service();
+    TNetEvent e;
+    while (nonsense.Poll(e)) {
+      if (e.Kind == TNetEvent::Connected) {
+        called = true;
+        nonsense.Send(e.Peer, 0, {1, 2, 3, 4, 5});
+      }
+      if (e.Kind == TNetEvent::Disconnected) sentAway = true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  EXPECT_TRUE(called);
+  EXPECT_TRUE(sentAway);
+  player.Start("--join 127.0.0.1:" + std::to_string(lonePort) + " --ticks 60");
+  EXPECT_EQ(lone.Wait(), 0) << lone.Output();
+  EXPECT_EQ(player.Wait(), 0) << player.Output();
+  EXPECT_EQ(lone.State()["net"]["last_hash"], player.State()["net"]["last_hash"]);
+  EXPECT_GE(lone.State()["net"]["dropped_packets"].get<int>(), 1);
+
   EXPECT_EQ(host.Wait(), 0) << host.Output();
   EXPECT_EQ(join.Wait(), 0) << join.Output();
   ExpectSameBattle(host, join, ticks);
