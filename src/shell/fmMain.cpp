@@ -175,6 +175,12 @@ void TfmMain::StopMusic(const std::string& name) {
 }
 
 void TfmMain::SetStateNow(uint8_t s) {
+  // A network duel belongs to the dogfight: leaving for the menu or the campaign leaves it, and
+  // the other player hears so (a battle the host launched later would replace this game's own).
+  if (Net && (s == gsMenu || s == gsCampaign)) {
+    Guarded([&] { CloseNet(); });
+    NetStatus = "You left the network duel";
+  }
   if (s != gsCampaign) StopMusic("LoopMusic");
   else PlayMusic("LoopMusic");
   if (s == gsBattle || s == gsCampaign) StopMusic("MenuMusic");

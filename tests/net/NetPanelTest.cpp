@@ -166,7 +166,8 @@ TEST(GameCommandLine, HostJoinOrReplayOneAtATime) {
 
 // `starwake --join` and `starwake --host` open the set-up with the panel saying how the duel
 // goes: calling, waiting for a player, or why the port cannot be had. A duel open keeps
-// running while the player looks at another window.
+// running while the player looks at another window, and ends when the player leaves the set-up
+// for the menu.
 TEST_F(NetPanelGame, CommandLineDuelOpensOnThePanel) {
   const int port = TestPort(6);
   ASSERT_TRUE(Main->OpenNetDuel(false, 0, "127.0.0.1:" + std::to_string(port)));
@@ -182,8 +183,11 @@ TEST_F(NetPanelGame, CommandLineDuelOpensOnThePanel) {
   EXPECT_EQ(Main->NetPanel.PortText, std::to_string(port));
   EXPECT_EQ(Main->NetStatusLine(), "Waiting for a player on port " + std::to_string(port));
 
+  // Leaving the set-up for the menu leaves the duel.
+  Main->SetGameState(gsMenu, true);
+  EXPECT_FALSE(Main->Net);
+  EXPECT_EQ(Main->NetStatusLine(), "You left the network duel");
   // Another program holds the port.
-  Main->CloseNet();
   TNetTransport other;
   ASSERT_TRUE(other.Listen(static_cast<uint16_t>(port + 1), 1));
   EXPECT_FALSE(Main->OpenNetDuel(true, static_cast<uint16_t>(port + 1), ""));
