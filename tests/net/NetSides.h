@@ -78,8 +78,9 @@ DAMAGE=400
 inline const char* const HostScript = "5 down 38\n60 up 38\n70 down 37\n100 up 37\n120 down 49\n400 up 49\n900 key 65\n";
 inline const char* const JoinScript = "10 down 39\n200 up 39\n210 down 38\n300 up 38\n350 down 49\n900 up 49\n1000 down 50\n1100 up 50\n";
 
-// Ports of their own for each test process, so tests running side by side never meet.
-inline int TestPort(int k) { return 21000 + static_cast<int>(getpid() % 1500) * 8 + k; }
+// Ports of their own for each test process (k from 0 to 11), so tests running side by side
+// never meet.
+inline int TestPort(int k) { return 21000 + static_cast<int>(getpid() % 1500) * 12 + k; }
 
 inline std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
