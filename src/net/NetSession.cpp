@@ -89,6 +89,15 @@ void TNetSession::Refuse(TNetReason reason, const std::string& message) {
   m.Text = Me.Version;
   Send(m);
   if (Player) Transport.Disconnect(Player);
+  if (Role == NetHostRole) {
+    // The host goes on waiting, saying why the last caller was sent away: the next one may
+    // have the right game.
+    Player = 0;
+    State = TNetState::Listening;
+    EndMessage = message;
+    PeerAddress.clear();
+    return;
+  }
   End(message);
 }
 
