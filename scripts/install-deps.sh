@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; does nothing when all are present.
 set -euo pipefail
 packages=(g++ cmake make libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev fonts-liberation
-          nlohmann-json3-dev libgtest-dev xvfb xauth)
+          nlohmann-json3-dev libenet-dev pkg-config libgtest-dev xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

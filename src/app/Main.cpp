@@ -4,12 +4,15 @@
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "core/Paths.h"
 #include "media/Pads.h"
 #include "media/sdl/SdlAudio.h"
 #include "media/sdl/SdlKeys.h"
 #include "media/sdl/SdlWindow.h"
+#include "shell/CommandLine.h"
 #include "shell/fmMain.h"
 
 using namespace sw;
@@ -28,17 +31,15 @@ int MouseButton(Uint8 b) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // `starwake --replay FILE` opens the game playing that replay.
-  std::string replayFile;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--replay" && i + 1 < argc) {
-      replayFile = argv[++i];
-    } else {
-      std::cerr << "starwake: unknown option " << a << " (starwake [--replay FILE])" << std::endl;
-      return 2;
-    }
+  // `starwake --replay FILE` opens the game playing that replay; `starwake --host [PORT]` and
+  // `starwake --join HOST[:PORT]` open the dogfight set-up with a network duel under way.
+  TGameCommandLine options;
+  std::string error;
+  if (!ParseGameCommandLine(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+    std::cerr << "starwake: " << error << " (" << GameUsage << ")" << std::endl;
+    return 2;
   }
+  const std::string& replayFile = options.ReplayFile;
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::cerr << "starwake: cannot start SDL: " << SDL_GetError() << std::endl;
     return 1;
@@ -71,6 +72,10 @@ int main(int argc, char** argv) {
         main.Terminate();
       }
     }
+    // A duel that cannot start says why on the Network panel; the game goes on.
+    if ((options.Host || !options.JoinAddress.empty()) &&
+        !main.OpenNetDuel(options.Host, options.HostPort, options.JoinAddress))
+      std::cerr << "starwake: " << main.NetStatusLine() << std::endl;
 
     Uint64 freq = SDL_GetPerformanceFrequency();
     Uint64 nextTick = SDL_GetPerformanceCounter();

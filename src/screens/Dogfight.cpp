@@ -19,6 +19,8 @@ namespace {
 // Where each fleet slot's ship is pictured, and where its name is written (x 330).
 const TPoint FleetPicture[6] = {{564, 258}, {638, 295}, {712, 331}, {564, 517}, {638, 480}, {712, 444}};
 const int FleetNameY[6] = {272, 309, 345, 488, 451, 415};
+// The "Network" button, left of "Replays".
+constexpr TRect NetworkButtonRect{496, 25, 590, 48};
 
 // The text of the set-up screen: small, dark letters on the light panels.
 void UseInfoFont(TCanvas& canvas) {
@@ -218,6 +220,15 @@ bool TDogfight::Start() {
   return true;
 }
 
+bool TDogfight::OnNetworkButton(int x, int y) {
+  const TRect& r = NetworkButtonRect;
+  return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+}
+
+void TDogfight::DrawNetworkButton(TSurface& s) {
+  fmMain->DXImageListDF->Find("bnetwork").Draw(s, NetworkButtonRect.Left, NetworkButtonRect.Top);
+}
+
 void TDogfight::RefreshInfo() {
   const std::string& data = fmMain->DataFolder;
   if (const TScreenObject* race = Carousels.Chosen(ikRace)) {
@@ -311,6 +322,7 @@ void TDogfight::Draw() {
   for (const char* key : {"Side1AI", "Side2AI", "Side1Skill", "Side2Skill", "Start", "Back", "mod_sel"})
     Buttons.Find(key).Draw();
   DrawReplaysButton(s);
+  DrawNetworkButton(s);
   const TFocusTargets targets = FocusTargets();
   Focus.Keep(targets, "Start");
   if (!ReplaysOpen) Focus.Draw(s, targets);
@@ -321,6 +333,7 @@ TFocusTargets TDogfight::FocusTargets() const {
   TFocusTargets targets;
   for (int i = 0; i < Buttons.Count(); ++i)
     if (Buttons.At(i)->Available()) targets.push_back({Buttons.KeyAt(i), Buttons.At(i)->Rect()});
+  targets.push_back({"Network", NetworkButtonRect});
   targets.push_back({"Replays", ReplaysButtonRect()});
   return targets;
 }

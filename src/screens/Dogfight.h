@@ -66,6 +66,8 @@ public:
   int ReplayRowAt(int x, int y) const;
   // Whether the point lies on the "Replays" button, or on the list's own "Close" button.
   static bool OnReplaysButton(int x, int y);
+  // Whether the point lies on the "Network" button, which opens the network duel's panel.
+  static bool OnNetworkButton(int x, int y);
   static bool OnReplaysClose(int x, int y);
   static TRect ReplaysButtonRect();
   bool ReplaysOpen = false;
@@ -92,6 +94,7 @@ public:
 
 private:
   void DrawReplaysButton(TSurface& s);
+  void DrawNetworkButton(TSurface& s);
   void DrawReplayList(TSurface& s);
   void LoadItems();
   // Loads the picture of an item (once per name) and fits its size into the kind's box.

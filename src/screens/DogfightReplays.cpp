@@ -98,19 +98,7 @@ int TDogfight::ReplayRowAt(int x, int y) const {
 }
 
 void TDogfight::DrawReplaysButton(TSurface& s) {
-  TCanvas c(s);
-  c.Brush.Style = TBrushStyle::bsSolid;
-  c.Brush.Color = 0x3A2414;  // dark blue steel
-  c.Pen.Color = 0x30A8E8;    // an amber edge, as the other buttons of the screen
-  const TRect r = ReplaysPlace;
-  c.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
-  c.Brush.Style = TBrushStyle::bsClear;
-  c.Font.Size = 10;
-  c.Font.Bold = true;
-  c.Font.Color = clWhite;
-  const std::string caption = "Replays";
-  c.TextOut(r.Left + (r.Width() - c.TextWidth(caption)) / 2, r.Top + (r.Height() - c.TextHeight(caption)) / 2, caption);
-  c.Release();
+  fmMain->DXImageListDF->Find("breplays").Draw(s, ReplaysPlace.Left, ReplaysPlace.Top);
 }
 
 void TDogfight::DrawReplayList(TSurface& s) {

@@ -28,6 +28,11 @@ void TfmMain::StartBattle(uint8_t returnState) {
 }
 
 void TfmMain::AbortBattle() {
+  // A network battle has no winner when a player leaves it: it ends for both.
+  if (Battle && NetBattle) {
+    EndNetBattle("You left the battle", nrLeft);
+    return;
+  }
   if (Battle) Battle->Abort();
 }
 
@@ -43,6 +48,11 @@ void TfmMain::LeaveBattleResult() {
   // A replay's result is only watched: nothing is handed over.
   if (ReplayPlayer) {
     LeaveReplay();
+    return;
+  }
+  if (Battle && NetBattle) {
+    // Both games fought to the same result; they stay connected for the next battle.
+    LeaveNetBattle();
     return;
   }
   if (Battle) {
@@ -69,6 +79,17 @@ void TfmMain::GiveUpBattle() {
   }
   // The fight given up is kept as a replay as well.
   KeepBattleReplay();
+  if (NetBattle) {
+    // Leaving for the main menu leaves the network duel too: the other game hears it.
+    NoteNetBattle();
+    if (Net) Net->Leave(nrLeft);
+    Battle.reset();
+    NetBattle = false;
+    NetEndTicks = 0;
+    if (NetSavedInterval > 0) DXTimer.Interval = NetSavedInterval;
+    NetStatus = "You left the battle";
+    return;
+  }
   const bool campaignBattle = BattleReturnState == gsCampaign && Campaign;
   const bool over = Battle->Phase == bpOver;
   // A campaign battle that already has its result still hands it over, as leaving the result
@@ -89,6 +110,10 @@ void TfmMain::DrawBattleState() {
   b.PadSlot2 = PilotPadSlot[1];
   if (ReplayPlayer) {
     DrawReplayFrame();
+    return;
+  }
+  if (NetBattle) {
+    DrawNetBattle();
     return;
   }
   // Phases are tested in the order 0, 2, 1: a battle that ends in its step is still drawn

@@ -29,7 +29,9 @@ const std::vector<TBuiltinImage>& BuiltinImagesMain() {
 const std::vector<TBuiltinImage>& BuiltinImagesDF() {
   static const std::vector<TBuiltinImage> list =
       Named({"a_right", "a_left", "bback", "bstart", "plus", "minus", "AI", "noAI", "a_right_big", "a_left_big",
-             "plus1", "minus1", "opa_l", "opa_r", "mod_selector"},
+             "plus1", "minus1", "opa_l", "opa_r", "mod_selector",
+             // the "Network" and "Replays" buttons, and the Network panel's plate and buttons
+             "bnetwork", "breplays", "net_panel", "net_host", "net_join", "net_back"},
             clRed);
   return list;
 }

@@ -24,6 +24,9 @@ void TfmMain::LoadConfig() {
     Dogfight->SetSkill(1, AdfReadInteger(file, "MISC", "AI_SKILL1", SKILL_ACE));
     Dogfight->SetSkill(2, AdfReadInteger(file, "MISC", "AI_SKILL2", SKILL_ACE));
   }
+  // The network duel's last address joined and port hosted on.
+  NetPanel.AddressText = AdfReadString(file, "MISC", "NET_ADDRESS", "").substr(0, TNetScreen::MaxAddress);
+  NetPanel.PortText = std::to_string(std::clamp(AdfReadInteger(file, "MISC", "NET_PORT", NetDefaultPort), 1, 65535));
   ConfigLoaded = true;
   ApplySfxVolume();
   ApplyMusicVolume();
@@ -52,7 +55,8 @@ void TfmMain::SaveConfig() {
   // Settings that were never read are not written: defaults must not replace a player's file.
   if (!ConfigLoaded) return;
   TAdfBatch batch(ConfigFile());
-  batch.WriteInteger("MISC", "GAME_SPEED", DXTimer.Interval);
+  // A network battle runs at the host's speed; the player's own is the one kept.
+  batch.WriteInteger("MISC", "GAME_SPEED", NetBattle && NetSavedInterval > 0 ? NetSavedInterval : DXTimer.Interval);
   batch.WriteInteger("MISC", "SFX_VOLUME", SfxVolume);
   batch.WriteInteger("MISC", "MUSIC_VOLUME", MusicVolume);
   batch.WriteInteger("MISC", "GAMMA", GammaOffset);
@@ -64,6 +68,8 @@ void TfmMain::SaveConfig() {
     batch.WriteInteger("MISC", "AI_SKILL2", Dogfight->SideSkill[1]);
   }
   WriteChangedControls(batch);
+  batch.WriteString("MISC", "NET_ADDRESS", NetPanel.AddressText);
+  if (NetPanel.Port() > 0) batch.WriteInteger("MISC", "NET_PORT", NetPanel.Port());
   batch.Commit(true);
   SavedControls = ReadBindings(*DXInput, PadBindings);
 }

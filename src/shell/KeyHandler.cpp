@@ -55,8 +55,8 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
   // A screenshot that cannot be saved is reported, and the key still does the rest.
   if (key == vk::F9) Guarded([&] { SaveScreenshot(); });
 
-  // A replay being watched, and the list of replays, take their own keys.
-  if (ReplayKeyDown(key) || ReplayListKeyDown(key)) return;
+  // A replay being watched, the list of replays and the network panel take their own keys.
+  if (ReplayKeyDown(key) || ReplayListKeyDown(key) || NetPanelKeyDown(key, shift)) return;
 
   // The result screen keeps the battle just fought under a name of its own.
   if (key == 'R' && GameState == gsBattle && BattlePhase() == 2 && !ReplayPlayer) {

@@ -124,6 +124,13 @@ TMenuFocus* TfmMain::LiveFocus(TFocusTargets& targets, std::string& preferred) {
 }
 
 void TfmMain::RunMenuCommand(TMenuCommand command) {
+  // The open Network panel answers as it does to its keys: A (Enter) hosts or joins, depending
+  // on the field being typed in, and B (Escape) closes it; the d-pad moves nothing under it.
+  if (GameState == gsDogfight && NetPanel.Open) {
+    if (command == TMenuCommand::Press) NetPanelKeyDown(vk::Return, false);
+    if (command == TMenuCommand::Back) NetPanelKeyDown(vk::Escape, false);
+    return;
+  }
   // The dogfight set-up's list of replays, while open, answers as it does to its keys.
   if (GameState == gsDogfight && Dogfight && Dogfight->ReplaysOpen) {
     switch (command) {
@@ -170,6 +177,7 @@ void TfmMain::PressFocused(const std::string& key) {
     case gsControls: RouteControls(key); break;
     case gsDogfight:
       if (key == "Replays") OpenReplayList();
+      else if (key == "Network") OpenNetPanel();
       else RouteDogfight(key);
       break;
     default: break;

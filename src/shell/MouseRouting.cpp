@@ -59,11 +59,16 @@ void TfmMain::DXDrawMouseDown(int button, int x, int y) {
         if (Controls) RouteControls(Controls->HitTest(x, y));
         break;
       case gsDogfight:
-        if (Dogfight && Dogfight->ReplaysOpen) {
+        if (NetPanel.Open) {
+          RouteNetPanel(x, y);
+        } else if (Dogfight && Dogfight->ReplaysOpen) {
           RouteReplayList(x, y);
         } else if (Dogfight && TDogfight::OnReplaysButton(x, y)) {
           Dogfight->Focus.Key = "Replays";
           OpenReplayList();
+        } else if (Dogfight && TDogfight::OnNetworkButton(x, y)) {
+          Dogfight->Focus.Key = "Network";
+          OpenNetPanel();
         } else if (Dogfight) {
           RouteDogfight(follow(Dogfight->Focus, Dogfight->FocusTargets(), Dogfight->HitTest(x, y)));
         }
@@ -265,7 +270,7 @@ void TfmMain::RouteDogfight(const std::string& key) {
   else if (key.rfind("Minus", 0) == 0) d.EmptySlot(key.back() - '0');
   else if (key == "Start") {
     // Fight! with a flagship slot empty fights nothing: say what is missing instead.
-    if (!d.Start() && GameState == gsDogfight) ShowNotice("Put a flagship on each side first");
+    if (!NetFight() && !d.Start() && GameState == gsDogfight) ShowNotice("Put a flagship on each side first");
   }
   else if (key == "Back") SetGameState(gsMenu, false);
   else if (key == "mod_sel") OpenSelector(smAddOns);

@@ -34,8 +34,9 @@ void TfmMain::PadSlotChanged(int slot, bool plugged) {
       continue;
     }
     // Only a pilot flying a ship of this battle waits for a pad: one whose flagship is gone, or
-    // is flown by the computer from the start, goes on without it. A replay needs no pad.
-    if (!Battle || ReplayPlayer || Battle->Phase == bpOver) continue;
+    // is flown by the computer from the start, goes on without it. A replay needs no pad, and a
+    // network duel cannot wait: the other player's game goes on in lockstep.
+    if (!Battle || ReplayPlayer || NetBattle || Battle->Phase == bpOver) continue;
     const TGameObject* ship = Battle->Objects.Find(pilot == 1 ? "player1ship" : "player2ship");
     const bool personFlew = pilot == 1 ? Battle->PersonFlew1 : Battle->PersonFlew2;
     if (Battle->IsAlive(ship) && (!ship->AIDriven || personFlew)) PadLost[pilot - 1] = true;

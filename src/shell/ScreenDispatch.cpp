@@ -19,6 +19,7 @@ void TfmMain::DrawLiveScreen() {
       break;
     case gsDogfight:
       if (Dogfight) Dogfight->Draw();
+      DrawNetPanel();
       break;
     case gsOptions:
       if (Options) Options->Draw();

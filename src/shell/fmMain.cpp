@@ -142,6 +142,8 @@ void TfmMain::FormDestroy() {
   if (Destroyed) return;
   Destroyed = true;
   Guarded([&] { SaveConfig(); });
+  // The other player hears that this game has gone.
+  Guarded([&] { CloseNet(); });
   // The screens first, then the battle if one is still on.
   Splash.reset();
   Dogfight.reset();
@@ -153,9 +155,12 @@ void TfmMain::FormDestroy() {
 }
 
 void TfmMain::FormDeactivate() {
+  DXInput->ReleaseAll();
+  // A network duel goes on while its player looks at another window: the other game waits
+  // for this one's commands (all off meanwhile) and would soon take it for gone.
+  if (Net) return;
   DXTimer.Enabled = false;
   DXDraw->ReleaseDisplay();
-  DXInput->ReleaseAll();
 }
 
 void TfmMain::FormActivate() {
@@ -173,6 +178,12 @@ void TfmMain::StopMusic(const std::string& name) {
 }
 
 void TfmMain::SetStateNow(uint8_t s) {
+  // A network duel belongs to the dogfight: leaving for the menu or the campaign leaves it, and
+  // the other player hears so (a battle the host launched later would replace this game's own).
+  if (Net && (s == gsMenu || s == gsCampaign)) {
+    Guarded([&] { CloseNet(); });
+    NetStatus = "You left the network duel";
+  }
   if (s != gsCampaign) StopMusic("LoopMusic");
   else PlayMusic("LoopMusic");
   if (s == gsBattle || s == gsCampaign) StopMusic("MenuMusic");
@@ -244,6 +255,7 @@ void TfmMain::DXTimerTimer() {
   // The pilots' control types, pad buttons and stick settings may have changed since the last
   // frame: the pads' controls are set again before anything reads them.
   if (Pads) Guarded([&] { Pads->Refresh(); });
+  Guarded([&] { NetTickStart(); });
   if (GameState == gsCampaign && Campaign) {
     auto start = std::chrono::steady_clock::now();
     Guarded([&] { Campaign->FrameUpdate(GhostMode); });
@@ -258,6 +270,7 @@ void TfmMain::DXTimerTimer() {
   });
   if (!DXDraw->CanDraw()) {
     ReadInputOutsideBattle();
+    Guarded([&] { NetTickEnd(); });
     return;
   }
   Guarded([&] {
@@ -268,6 +281,7 @@ void TfmMain::DXTimerTimer() {
   DrawErrorLine();
   DXDraw->Flip();
   ReadInputOutsideBattle();
+  Guarded([&] { NetTickEnd(); });
 }
 
 void TfmMain::ReadInputOutsideBattle() {

@@ -14,7 +14,9 @@
 #include "media/ControlBindings.h"
 #include "media/MenuFocus.h"
 #include "screens/ControlsScreen.h"
+#include "net/NetSession.h"
 #include "screens/Dogfight.h"
+#include "screens/NetScreen.h"
 #include "screens/Options.h"
 #include "screens/Selector.h"
 #include "screens/Splash.h"
@@ -215,6 +217,64 @@ public:
   static constexpr const char* PadLostNotice = "Pad disconnected \u2014 reconnect or press Escape";
   // Each pilot lost the pad it was flying with in this battle, and no pad came back yet.
   std::array<bool, 2> PadLost{false, false};
+  // ---- The network duel (NetBattle.cpp) ----
+  // Hosts a duel on the port, or calls "HOST[:PORT]"; a session already open is closed first.
+  // False when it cannot start; NetStatus says why.
+  bool StartNetHost(uint16_t port);
+  bool StartNetJoin(const std::string& address);
+  // The host launches the battle of battle.adf for both players; false (NetStatus says why)
+  // when no player is connected or the battle cannot be fought.
+  bool LaunchNetBattle();
+  // Says goodbye and forgets the session.
+  void CloseNet();
+  // Opens the dogfight set-up with the Network panel and hosts on the port, or calls the
+  // address (the game's --host and --join). False when the duel cannot start; the panel's
+  // status line says why.
+  bool OpenNetDuel(bool host, uint16_t port, const std::string& address);
+  // The dogfight set-up's "Network" panel (NetPanel.cpp): its clicks, its keys (true when the
+  // key was taken), its drawing over the set-up, and Fight! while a duel is connected (true
+  // when the duel took it).
+  TNetScreen NetPanel;
+  void OpenNetPanel();
+  void RouteNetPanel(int x, int y);
+  bool NetPanelKeyDown(int key, bool shift);
+  void DrawNetPanel();
+  bool NetFight();
+  // The line the network screen shows: the session's state, or why the last one ended.
+  std::string NetStatusLine() const;
+  std::unique_ptr<TNetSession> Net;
+  std::string NetStatus;
+  // The battle on is a network duel.
+  bool NetBattle = false;
+  // The runner starts a network battle fighting, without the pre-battle screen.
+  bool NetSkipPreBattle = false;
+  // Test switches: a worse line, a fixed input delay, another version told to the other game.
+  TNetImpairment NetImpairment;
+  int NetFixedDelay = 0;
+  std::string NetVersion;
+  // Test switch: after this battle tick, this game's side-1 flagship is moved a pixel, so the
+  // two games go apart as a fault would make them (0: never).
+  int64_t NetNudgeTick = 0;
+  // The message the battle shows while it ends for the network, and frames left to show it.
+  std::string NetEndMessage;
+  int NetEndTicks = 0;
+  // The battle is waiting for the other game's commands (shown after half a second).
+  bool NetWaiting = false;
+  // The last network battle as it ended (kept after it is freed): ticks fought, its state
+  // hash then, the input delay, and the last tick both games' hashes agreed on.
+  struct TNetRecord {
+    int64_t Ticks = 0;
+    uint64_t Hash = 0;
+    int Delay = 0;
+    int64_t AgreedTick = 0;
+  };
+  TNetRecord NetLast;
+  // Takes the record of the network battle on now.
+  void NoteNetBattle();
+  // The network's own work (servicing ENet, sending) summed over all ticks, in microseconds,
+  // and the ticks it ran in.
+  double NetMicros = 0;
+  long long NetTicks = 0;
 
   // Frame ticks run so far.
   long long TickCount = 0;
@@ -321,6 +381,23 @@ private:
 
   // The settings were read, so shutting down may write them back.
   bool ConfigLoaded = false;
+
+  // The network's part of a frame tick: before the screen (take in, start an arrived battle,
+  // step a battle under the options screen) and after it (send).
+  void NetTickStart();
+  void NetTickEnd();
+  // One lockstep step when both games' commands are in; the end of the battle for the network.
+  void NetBattleStep();
+  void DrawNetBattle();
+  void EndNetBattle(const std::string& message, TNetReason reason);
+  void LeaveNetBattle();
+  // Builds the battle of a network duel from battle.adf with the seed both games share.
+  bool BuildNetBattle(uint64_t seed);
+  // A word over the battle in a small plate, centred at the top edge y.
+  void DrawNetLine(const std::string& text, int y = 260);
+  std::unique_ptr<TLocalCommands> NetLocal;
+  uint64_t NetStalledSinceMs = 0;
+  int NetSavedInterval = 0;
 
   TPlatform Platform;
   std::string ErrorLine;

@@ -155,7 +155,7 @@ TEST(Config, LeavingTheGameKeepsThePlayersFileAsHeWroteIt) {
                                    "[PLAYER1]\r\n; WASD\r\nTURN_LEFT=65\r\nTURN_RIGHT=68\r\n\r\n"
                                    "[MISC]\r\n; slow for my old machine\r\nGAME_SPEED=1000\r\nSFX_VOLUME=0\r\n"
                                    "MY_NOTE=hello\r\nMUSIC_VOLUME=0\r\nGAMMA=0\r\nDRAW_POINTERS=1\r\n"
-                                   "PAD_DEADZONE=50\r\nPAD_SENSITIVITY=100\r\n");
+                                   "PAD_DEADZONE=50\r\nPAD_SENSITIVITY=100\r\nNET_ADDRESS=\r\nNET_PORT=4520\r\n");
 
   // A file the player made read-only is left as it is, and the failed write is reported.
   const std::string before = game.ReadConfig();

@@ -106,7 +106,7 @@ TEST(ControlsScreen, KeysAreReboundSwappedAndWrittenLeavingEveryOtherLine) {
   EXPECT_EQ(end["controls"]["player2"], nlohmann::json({'I', 'P', 'O', 'W', '0', '8', '7', '6'}));
   EXPECT_EQ(TFrontEndRoot::ReadFile(game.Root + "config.ini"),
             "; my settings\n"
-            "[MISC]\nGAME_SPEED=30\nSFX_VOLUME=0\nMUSIC_VOLUME=0\nGAMMA=0\nDRAW_POINTERS=1\nAI_SKILL1=2\nAI_SKILL2=2\nPAD_DEADZONE=50\nPAD_SENSITIVITY=100\n"
+            "[MISC]\nGAME_SPEED=30\nSFX_VOLUME=0\nMUSIC_VOLUME=0\nGAMMA=0\nDRAW_POINTERS=1\nAI_SKILL1=2\nAI_SKILL2=2\nPAD_DEADZONE=50\nPAD_SENSITIVITY=100\nNET_ADDRESS=\nNET_PORT=4520\n"
             "\n"
             "[PLAYER1]\n; arrows for me\nCON_TYPE=0\nTHRUST=57\nMY_NOTE=keep me\nTURN_LEFT=40\n"
             "[PLAYER2]\nLOCK=54\nWEAPON1=87\n");

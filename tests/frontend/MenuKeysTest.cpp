@@ -71,11 +71,18 @@ TEST_F(MenuKeys, ArrowsReachEveryButtonOfTheMenuAndTheOptionsAndEnterPressesIt) 
   EXPECT_EQ(Main->SfxVolume, -400);
   EXPECT_EQ(Audio.Played().back(), "click");
 
-  // The dogfight set-up: every button and "Replays"; Enter on "Back" goes to the menu.
+  // The dogfight set-up: every button, "Network" and "Replays"; Enter on "Back" goes to the menu.
   Main->SetGameState(gsDogfight, true);
   const std::set<std::string> dogfight = Reachable(Main->Dogfight->Focus, "Start");
   EXPECT_EQ(dogfight, Keys(Main->Dogfight->FocusTargets()));
-  EXPECT_EQ(dogfight.size(), 28u);
+  EXPECT_EQ(dogfight.size(), 29u);
+  // Enter on "Network" opens its panel; Escape closes the panel, not the set-up.
+  Main->Dogfight->Focus.Key = "Network";
+  Key(vk::Return);
+  EXPECT_TRUE(Main->NetPanel.Open);
+  Key(vk::Escape);
+  EXPECT_FALSE(Main->NetPanel.Open);
+  EXPECT_EQ(Main->GameState, gsDogfight);
   Main->Dogfight->Focus.Key = "Back";
   Key(vk::Return);
   Settle();

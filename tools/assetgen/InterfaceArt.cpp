@@ -264,6 +264,20 @@ void MakeBuiltins(Output& out) {
     SaveRed(out, "df", "opa_l", ArrowButton(24, 23, 3));
     SaveRed(out, "df", "opa_r", ArrowButton(24, 23, 1));
     SaveRed(out, "df", "mod_selector", Button(221, 23, "Installed Add-ons", ButtonLook::Normal));
+    // The set-up's "Network" and "Replays" buttons, and the Network panel: its plate and its
+    // Host, Join and Back buttons.
+    SaveRed(out, "df", "bnetwork", Button(94, 23, "Network", ButtonLook::Normal));
+    SaveRed(out, "df", "breplays", Button(94, 23, "Replays", ButtonLook::Normal));
+    {
+        Layer plate(460, 280);
+        Panel(plate, 0, 0, 460, 280, 1.0f);
+        // A rule under the title.
+        Line(plate, {16, 44}, {444, 44}, 1.0f, pal::kCyan, 0.45f);
+        SaveRed(out, "df", "net_panel", plate);
+    }
+    SaveRed(out, "df", "net_host", Button(100, 26, "Host", ButtonLook::Accent));
+    SaveRed(out, "df", "net_join", Button(100, 26, "Join", ButtonLook::Accent));
+    SaveRed(out, "df", "net_back", Button(100, 26, "Back", ButtonLook::Normal));
 
     // Battle list (black key).
     SaveBlack(out, "m", "star1", Star(5, Hex(0xf4f8ff), 1.0f));

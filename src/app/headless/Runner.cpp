@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "app/headless/Duel.h"
+#include "app/headless/NetRun.h"
 #include "app/headless/Script.h"
 #include "app/headless/Summary.h"
 #include "app/headless/VirtualPads.h"
@@ -128,11 +129,40 @@ bool ParseRunOptions(int argc, char** argv, TRunOptions& o, std::string& error) 
         return error = "--skill takes two skills from 0 (Cadet) to 2 (Ace), as S1,S2", false;
       o.Skills[0] = static_cast<int>(*s1);
       o.Skills[1] = static_cast<int>(*s2);
+    } else if (a == "--host") {
+      if (!(v = need(i))) return false;
+      auto n = ParseInteger(v);
+      if (!n || *n < 1 || *n > 65535) return error = "--host takes a port from 1 to 65535", false;
+      o.HostPort = static_cast<int>(*n);
+    } else if (a == "--join") {
+      if (!(v = need(i))) return false;
+      o.JoinAddress = v;
+    } else if (a == "--net-lag" || a == "--net-drop" || a == "--net-delay" || a == "--net-timeout") {
+      if (!(v = need(i))) return false;
+      auto n = ParseInteger(v);
+      const long long hi = a == "--net-lag" ? 5000 : a == "--net-drop" ? 100 : a == "--net-delay" ? 8 : 3600;
+      if (!n || *n < 0 || *n > hi) return error = a + " takes a whole number from 0 to " + std::to_string(hi), false;
+      (a == "--net-lag" ? o.NetLagMs : a == "--net-drop" ? o.NetDropPercent : a == "--net-delay" ? o.NetDelay
+                                                                                                 : o.NetTimeoutSeconds) =
+          static_cast<int>(*n);
+    } else if (a == "--net-real-time") {
+      o.NetRealTime = true;
+    } else if (a == "--net-nudge") {
+      if (!(v = need(i))) return false;
+      auto n = ParseInteger(v);
+      if (!n || *n < 1 || *n > 1000000) return error = "--net-nudge takes a battle tick from 1", false;
+      o.NetNudgeTick = static_cast<int>(*n);
+    } else if (a == "--net-version") {
+      if (!(v = need(i))) return false;
+      o.NetVersion = v;
     } else {
       error = "unknown option " + a;
       return false;
     }
   }
+  if (o.HostPort != 0 && !o.JoinAddress.empty()) return error = "--host and --join cannot go together", false;
+  if (!o.JoinAddress.empty() && o.Battle) return error = "--join takes no battle: it comes from the host", false;
+  if (o.HostPort != 0 && !o.Battle) return error = "--host needs --battle or --battle-file", false;
   return true;
 }
 
@@ -225,7 +255,21 @@ int RunHeadless(const TRunOptions& o) {
     TfmMain main(platform, root);
     main.FormCreate();
     main.DXDrawInitializeSurface();
-    if (o.Battle) {
+    if (o.Networked()) {
+      main.NetSkipPreBattle = true;
+      main.NetImpairment.LagMs = o.NetLagMs;
+      main.NetImpairment.DropPercent = o.NetDropPercent;
+      main.NetFixedDelay = o.NetDelay;
+      main.NetVersion = o.NetVersion;
+      main.NetNudgeTick = o.NetNudgeTick;
+      const bool started = o.HostPort ? main.StartNetHost(static_cast<uint16_t>(o.HostPort)) : main.StartNetJoin(o.JoinAddress);
+      if (!started) {
+        std::cerr << "starwake-headless: " << main.NetStatus << std::endl;
+        ShutdownFonts();
+        return 2;
+      }
+      main.SetGameState(gsDogfight, true);
+    } else if (o.Battle) {
       try {
         main.StartBattle(gsDogfight);
         // A benchmark measures the fight itself, not the pre-battle screen.
@@ -328,10 +372,7 @@ int RunHeadless(const TRunOptions& o) {
       if (!e.Path.empty() || !o.StateJson.empty()) writeState(e.Path.empty() ? o.StateJson : e.Path);
       if (o.Interactive) std::cout << "state " << e.Tick << (main.Terminated ? " over" : "") << std::endl;
     };
-    auto runTick = [&](long long t) {
-      std::vector<const TScriptEvent*> outputs;
-      for (; next < events.size() && events[next].Tick == t; ++next) {
-        const TScriptEvent& e = events[next];
+    auto applyEvent = [&](const TScriptEvent& e, std::vector<const TScriptEvent*>& outputs) {
         switch (e.Kind) {
           case TScriptEvent::Key:
             main.DXInput->SetKeyDown(e.Code, true);
@@ -366,7 +407,9 @@ int RunHeadless(const TRunOptions& o) {
             outputs.push_back(&e);
             break;
         }
-      }
+    };
+    // One frame tick, the events given before it applied first.
+    auto frameTick = [&](long long t, const std::vector<const TScriptEvent*>& outputs) {
       auto start = std::chrono::steady_clock::now();
       if (!main.Terminated) main.DXTimerTimer();
       auto end = std::chrono::steady_clock::now();
@@ -380,6 +423,11 @@ int RunHeadless(const TRunOptions& o) {
           exitCode = 1;
         }
       for (const TScriptEvent* e : outputs) output(*e);
+    };
+    auto runTick = [&](long long t) {
+      std::vector<const TScriptEvent*> outputs;
+      for (; next < events.size() && events[next].Tick == t; ++next) applyEvent(events[next], outputs);
+      frameTick(t, outputs);
     };
     long long lastTick = 0;
     if (o.Interactive) {
@@ -410,6 +458,12 @@ int RunHeadless(const TRunOptions& o) {
         }
         for (; lastTick < until;) runTick(++lastTick);
       }
+    } else if (o.Networked()) {
+      exitCode = RunNetworked(main, o, [&](long long limit, long long frame) {
+        std::vector<const TScriptEvent*> outputs;
+        for (; next < events.size() && events[next].Tick <= limit; ++next) applyEvent(events[next], outputs);
+        frameTick(frame, outputs);
+      });
     } else if (!o.ReplayFile.empty() && !o.TicksGiven) {
       // Playback as fast as it goes: the steps alone, nothing drawn.
       auto start = std::chrono::steady_clock::now();
@@ -475,6 +529,7 @@ int RunHeadless(const TRunOptions& o) {
       std::printf("\n");
     }
     if (!o.StateJson.empty()) writeState(o.StateJson);
+    if (o.Networked()) FinishNetworked(main);
     main.AttachPads(nullptr);
     virtualPads.reset();
     pads.reset();

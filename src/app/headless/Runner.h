@@ -46,6 +46,25 @@ struct TRunOptions {
   int Rounds = 4;
   // The computer pilot's skill on each side of the duels (--skill S1,S2): 0 Cadet .. 2 Ace.
   int Skills[2] = {2, 2};
+  // A network duel: host one on a port (with --battle or --battle-file), or join one at
+  // HOST:PORT. --ticks then counts the battle ticks fought in lockstep, and the script's ticks
+  // are battle ticks too, so both games stop at the same tick whatever the waiting.
+  int HostPort = 0;
+  std::string JoinAddress;
+  // Test switches of the network duel: received packets held back (ms), a share of the raw
+  // datagrams lost (percent), a fixed input delay (ticks), another version told to the other
+  // game, and how long the run may wait in all (seconds) before it gives up.
+  int NetLagMs = 0;
+  int NetDropPercent = 0;
+  int NetDelay = 0;
+  std::string NetVersion;
+  int NetTimeoutSeconds = 120;
+  // Test switch: this game's battle is knocked off the other's after that battle tick.
+  int NetNudgeTick = 0;
+  // A network duel's frame ticks at the game's own interval instead of as fast as they go
+  // (--net-real-time), for figures per second of play.
+  bool NetRealTime = false;
+  bool Networked() const { return HostPort != 0 || !JoinAddress.empty(); }
 };
 
 // Reads the command line; false with a message on a bad one.

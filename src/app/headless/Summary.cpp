@@ -1,5 +1,7 @@
 #include "app/headless/Summary.h"
 
+#include <cstdio>
+
 #include "app/headless/CampaignSummary.h"
 #include "campaign/SaveGame.h"
 #include "media/Controls.h"
@@ -96,6 +98,37 @@ nlohmann::json SavesSummary(const TfmMain& m) {
     rows.push_back(r);
   }
   return rows;
+}
+
+// The network duel: who this game is in it, where it stands, and the battle fought in lockstep
+// (the one on, or the last one as it ended).
+nlohmann::json NetSummary(const TfmMain& m) {
+  if (!m.Net) return m.NetStatus.empty() ? nlohmann::json(nullptr) : nlohmann::json{{"state", "ended"}, {"message", m.NetStatus}};
+  const TNetSession& s = *m.Net;
+  TfmMain::TNetRecord last = m.NetLast;
+  if (m.NetBattle && m.Battle) {
+    last.Ticks = m.Battle->Tick;
+    last.Hash = m.Battle->StateHash();
+  }
+  if (const TLockstep* steps = s.Lockstep()) {
+    last.Delay = steps->Delay();
+    last.AgreedTick = steps->AgreedTick;
+  }
+  char hash[17];
+  std::snprintf(hash, sizeof hash, "%016llX", static_cast<unsigned long long>(last.Hash));
+  return {{"role", s.Role == NetHostRole ? "host" : "join"},
+          {"state", s.StateName()},
+          {"message", m.NetStatusLine()},
+          {"peer_version", s.PeerVersion},
+          {"delay", last.Delay},
+          {"round_trip_ms", s.RoundTripMs},
+          {"ticks", last.Ticks},
+          {"last_hash", hash},
+          {"agreed_tick", last.AgreedTick},
+          {"dropped_packets", s.Dropped},
+          {"bytes_sent", s.Transport.BytesSent()},
+          {"bytes_received", s.Transport.BytesReceived()},
+          {"net_us_per_tick", m.NetTicks ? m.NetMicros / static_cast<double>(m.NetTicks) : 0.0}};
 }
 
 nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
@@ -220,6 +253,7 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
     j["replay"] = nullptr;
   }
   j["campaign"] = m.Campaign ? CampaignSummary(m, *m.Campaign) : nlohmann::json(nullptr);
+  j["net"] = NetSummary(m);
   return j;
 }
 
