@@ -52,7 +52,8 @@ void TLockstep::BeginStep(int64_t tick) {
 }
 
 uint8_t TLockstep::Commands(int pilot) {
-  const TCommandSlot& slot = (pilot == Side ? Mine : Theirs)[Tick % Window];
+  const TCommandSlot* slots = pilot == Side ? Mine : Theirs;
+  const TCommandSlot& slot = slots[Tick % Window];
   return slot.Tick == Tick ? slot.Bits : 0;
 }
 
