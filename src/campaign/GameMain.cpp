@@ -169,8 +169,11 @@ int TGameMain::Relation(const std::string& race) const {
 bool TGameMain::WithinRange(int x, int y, int range) const {
   const TFleet* player = PlayerFleet();
   if (!player) return false;
-  // Subtracted as reals: no position pair overflows.
-  return std::hypot(static_cast<double>(x) - player->X, static_cast<double>(y) - player->Y) < range;
+  // Subtracted as reals: no position pair overflows. A point outside the square around the
+  // fleet is farther than the range whatever the distance says, and the square costs less.
+  const double dx = static_cast<double>(x) - player->X, dy = static_cast<double>(y) - player->Y;
+  if (std::abs(dx) >= range || std::abs(dy) >= range) return false;
+  return std::hypot(dx, dy) < range;
 }
 
 TColor TGameMain::RaceColor(const std::string& race) const {
