@@ -134,7 +134,12 @@ int TGameMain::WhereIsFleet(const std::string& fleetName) const {
 }
 
 int TGameMain::FleetLocationOf(const std::string& fleetName) const {
-  for (int i = 0; i < Locations.Count(); ++i) {
+  // The first location of the name is found through the index; only a location of another
+  // kind that shares the fleet's name sends the search on past it.
+  const int first = Locations.IndexOf(fleetName);
+  if (first < 0) return -1;
+  if (Locations.At(first)->LocType == ltFleetLocation) return first;
+  for (int i = first + 1; i < Locations.Count(); ++i) {
     const TLocation& loc = *Locations.At(i);
     if (loc.LocType == ltFleetLocation && SameText(loc.LocName, fleetName)) return i;
   }
