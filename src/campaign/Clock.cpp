@@ -126,21 +126,22 @@ void TGameMain::Departures() {
 
 void TGameMain::FlightAndArrivals() {
   TFleet* player = PlayerFleet();
-  // The fleets that may be chasing another: those whose destination names a fleet. No fleet
-  // is made or renamed during the flight, so only a chaser redirected below can join them.
+  // The fleets that may be chasing another: those in open space whose destination names a
+  // fleet. No fleet is made or renamed during the flight and none leaves its system, so only a
+  // chaser redirected below can join them.
   std::vector<TFleet*> chasers;
   for (int k = 0; k < Fleets.Count(); ++k) {
     TFleet* f = Fleets.At(k);
-    if (!f->DSystem.empty() && Fleets.IndexOf(f->DSystem) >= 0) chasers.push_back(f);
+    if (f->System.empty() && !f->DSystem.empty() && Fleets.IndexOf(f->DSystem) >= 0) chasers.push_back(f);
   }
   for (int i = 0; i < Locations.Count();) {
     TLocation& here = *Locations.At(i);
-    TFleet* fleet = here.LocType == ltFleetLocation ? FindFleet(here.LocName) : nullptr;
+    const int fleetIndex = here.LocType == ltFleetLocation ? Fleets.IndexOf(here.LocName) : -1;
+    TFleet* fleet = Fleets.At(fleetIndex);
     if (!fleet || !fleet->HasDestination()) {
       ++i;
       continue;
     }
-    const int fleetIndex = Fleets.IndexOf(fleet->Name);
     // The target: the destination location's position, or the destination point.
     int targetIndex = -1;
     int tx = fleet->DX, ty = fleet->DY;
@@ -296,6 +297,10 @@ void TGameMain::TraderOrders() {
     near.clear();
     grid.Around(trader.X, trader.Y, [&](int i) {
       const TLocation& loc = *Locations.At(i);
+      // Beyond the reach along either axis is beyond it whatever the distance says.
+      if (std::abs(static_cast<double>(loc.X) - trader.X) >= TraderReach ||
+          std::abs(static_cast<double>(loc.Y) - trader.Y) >= TraderReach)
+        return;
       if (Distance(trader.X, trader.Y, loc.X, loc.Y) < TraderReach) near.push_back(i);
     });
     // In map order, as the draw expects.

@@ -6,9 +6,10 @@
 // folded, the first entry of a name winning as a search from the front would. The index lives
 // inside the list, so no caller keeps a second copy of the names, and every change keeps it up
 // to date: an entry inserted or taken out moves the positions after it by one, which costs one
-// pass over a flat array of positions (one number per distinct name) but no name is hashed
-// again. Entries are held through pointers, so taking one out of a long list moves pointers,
-// not names. Short lists are searched from the front, which costs less than hashing the name.
+// pass over a flat array of positions (one number per distinct name, moved several at a time)
+// but no name is hashed again. Entries are held through plain pointers, so taking one out of a
+// long list moves a block of pointers, not names. Short lists are searched from the front,
+// which costs less than hashing the name.
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -22,6 +23,19 @@ namespace sw {
 template <typename T>
 class TNamedList {
 public:
+  TNamedList() = default;
+  TNamedList(const TNamedList&) = delete;
+  TNamedList& operator=(const TNamedList&) = delete;
+  TNamedList(TNamedList&& other) noexcept { Swap(other); }
+  TNamedList& operator=(TNamedList&& other) noexcept {
+    if (this != &other) {
+      Clear();
+      Swap(other);
+    }
+    return *this;
+  }
+  ~TNamedList() { Clear(); }
+
   int Count() const { return static_cast<int>(Items.size()); }
   T* At(int i) const { return (i >= 0 && i < Count()) ? Items[static_cast<size_t>(i)]->Object.get() : nullptr; }
   const std::string& NameAt(int i) const { return Items[static_cast<size_t>(i)]->Name; }
@@ -40,20 +54,22 @@ public:
     }
     if (Stale) Reindex();
     auto it = Index.find(name);
-    return it == Index.end() ? -1 : Slots[static_cast<size_t>(it->second)].First;
+    return it == Index.end() ? -1 : Firsts[static_cast<size_t>(it->second)];
   }
   T* Find(const std::string& name) const { return At(IndexOf(name)); }
 
   T* Add(const std::string& name, std::unique_ptr<T> object) {
-    Items.push_back(std::make_unique<TEntry>(TEntry{name, std::move(object)}));
+    Items.reserve(Items.size() + 1);  // nothing is made if the list cannot grow
+    Items.push_back(new TEntry{name, std::move(object)});
     if (!Stale) Remember(name, Count() - 1);
     return Items.back()->Object.get();
   }
   T* Insert(int index, const std::string& name, std::unique_ptr<T> object) {
-    auto it = Items.insert(Items.begin() + index, std::make_unique<TEntry>(TEntry{name, std::move(object)}));
+    Items.reserve(Items.size() + 1);
+    auto it = Items.insert(Items.begin() + index, new TEntry{name, std::move(object)});
     if (!Stale) {
-      for (TNameSlot& slot : Slots)
-        if (slot.First >= index) ++slot.First;
+      // Every position from there on moves up one (a slot without a position stays at -1).
+      for (int& first : Firsts) first += first >= index;
       Remember(name, index);
     }
     return (*it)->Object.get();
@@ -61,19 +77,20 @@ public:
   // Frees the entry at i; the next entry takes its place.
   void Delete(int i) { Extract(i); }
   std::unique_ptr<T> Extract(int i) {
-    std::unique_ptr<TEntry> entry = std::move(Items[static_cast<size_t>(i)]);
+    std::unique_ptr<TEntry> entry(Items[static_cast<size_t>(i)]);
     Items.erase(Items.begin() + i);
     if (!Stale) {
-      for (TNameSlot& slot : Slots)
-        if (slot.First > i) --slot.First;
+      for (int& first : Firsts) first -= first > i;
       Forget(i, entry->Name, i, -1);
     }
     return std::move(entry->Object);
   }
   void Clear() {
+    for (TEntry* entry : Items) delete entry;
     Items.clear();
     Index.clear();
-    Slots.clear();
+    Firsts.clear();
+    Counts.clear();
     FreeSlots.clear();
     Stale = false;
   }
@@ -86,27 +103,22 @@ private:
     std::string Name;
     std::unique_ptr<T> Object;
   };
-  // Where a name's first entry is, and how many entries have the name; a slot no name uses
-  // has no position (-1), so moving positions passes over it.
-  struct TNameSlot {
-    int First = -1;
-    int Count = 0;
-  };
   // The entry at position `at` has the name.
   void Remember(const std::string& name, int at) const {
     auto [it, added] = Index.try_emplace(name, 0);
     if (added) {
       if (FreeSlots.empty()) {
-        it->second = static_cast<int>(Slots.size());
-        Slots.emplace_back();
+        it->second = static_cast<int>(Firsts.size());
+        Firsts.push_back(-1);
+        Counts.push_back(0);
       } else {
         it->second = FreeSlots.back();
         FreeSlots.pop_back();
       }
     }
-    TNameSlot& slot = Slots[static_cast<size_t>(it->second)];
-    if (slot.Count == 0 || slot.First > at) slot.First = at;
-    ++slot.Count;
+    const size_t slot = static_cast<size_t>(it->second);
+    if (Counts[slot] == 0 || Firsts[slot] > at) Firsts[slot] = at;
+    ++Counts[slot];
   }
   // The entry that was at position `at` no longer has the name; when it was the name's first
   // entry, the next one of that name is searched from position `from` on (passing over the
@@ -114,34 +126,47 @@ private:
   void Forget(int at, const std::string& name, int from, int skip) const {
     auto it = Index.find(name);
     if (it == Index.end()) return;
-    TNameSlot& slot = Slots[static_cast<size_t>(it->second)];
-    if (--slot.Count == 0) {
-      slot.First = -1;
+    const size_t slot = static_cast<size_t>(it->second);
+    if (--Counts[slot] == 0) {
+      Firsts[slot] = -1;
       FreeSlots.push_back(it->second);
       Index.erase(it);
       return;
     }
-    if (slot.First != at) return;
+    if (Firsts[slot] != at) return;
     for (int j = from; j < Count(); ++j)
       if (j != skip && SameText(Items[static_cast<size_t>(j)]->Name, name)) {
-        slot.First = j;
+        Firsts[slot] = j;
         return;
       }
     Stale = true;  // cannot happen while the counts are right; the next look-up rebuilds
   }
   void Reindex() const {
     Index.clear();
-    Slots.clear();
+    Firsts.clear();
+    Counts.clear();
     FreeSlots.clear();
     Index.reserve(Items.size());
     for (int i = 0; i < Count(); ++i) Remember(Items[static_cast<size_t>(i)]->Name, i);
     Stale = false;
   }
 
-  std::vector<std::unique_ptr<TEntry>> Items;
-  // Name (any letter case) to its slot of positions.
+  void Swap(TNamedList& other) noexcept {
+    Items.swap(other.Items);
+    Index.swap(other.Index);
+    Firsts.swap(other.Firsts);
+    Counts.swap(other.Counts);
+    FreeSlots.swap(other.FreeSlots);
+    std::swap(Stale, other.Stale);
+  }
+
+  // The entries, owned by the list (deleted by Clear).
+  std::vector<TEntry*> Items;
+  // Name (any letter case) to its slot: the position of the name's first entry, -1 for a slot
+  // no name uses, and how many entries have the name.
   mutable std::unordered_map<std::string, int, TFoldedHash, TFoldedEqual> Index;
-  mutable std::vector<TNameSlot> Slots;
+  mutable std::vector<int> Firsts;
+  mutable std::vector<int> Counts;
   mutable std::vector<int> FreeSlots;
   mutable bool Stale = false;
 };
