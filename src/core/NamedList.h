@@ -2,7 +2,7 @@
 // An ordered list of (name, object) pairs that owns its objects, found by name without
 // regard to letter case and indexed by position.
 //
-// A name is found through an index of names that hashes and compares them with letter case
+// A name is found through a table of names that hashes and compares them with letter case
 // folded, the first entry of a name winning as a search from the front would. The index lives
 // inside the list, so no caller keeps a second copy of the names, and every change keeps it up
 // to date: an entry inserted or taken out moves the positions after it by one, which costs one
@@ -12,10 +12,10 @@
 // which costs less than hashing the name.
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "core/FoldedNameTable.h"
 #include "core/Text.h"
 
 namespace sw {
@@ -37,11 +37,11 @@ public:
   ~TNamedList() { Clear(); }
 
   int Count() const { return static_cast<int>(Items.size()); }
-  T* At(int i) const { return (i >= 0 && i < Count()) ? Items[static_cast<size_t>(i)]->Object.get() : nullptr; }
-  const std::string& NameAt(int i) const { return Items[static_cast<size_t>(i)]->Name; }
+  T* At(int i) const { return (i >= 0 && i < Count()) ? Items[static_cast<size_t>(i)].Object : nullptr; }
+  const std::string& NameAt(int i) const { return Items[static_cast<size_t>(i)].Entry->Name; }
   void Rename(int i, const std::string& name) {
-    if (!Stale) Forget(i, Items[static_cast<size_t>(i)]->Name, i + 1, i);
-    Items[static_cast<size_t>(i)]->Name = name;
+    if (!Stale) Forget(i, Items[static_cast<size_t>(i)].Entry->Name, i + 1, i);
+    Items[static_cast<size_t>(i)].Entry->Name = name;
     if (!Stale) Remember(name, i);
   }
 
@@ -49,35 +49,37 @@ public:
   int IndexOf(const std::string& name) const {
     if (Count() <= SearchedFromTheFront) {
       for (int i = 0; i < Count(); ++i)
-        if (SameText(Items[static_cast<size_t>(i)]->Name, name)) return i;
+        if (SameText(Items[static_cast<size_t>(i)].Entry->Name, name)) return i;
       return -1;
     }
     if (Stale) Reindex();
-    auto it = Index.find(name);
-    return it == Index.end() ? -1 : Firsts[static_cast<size_t>(it->second)];
+    const int slot = Index.Find(name);
+    return slot < 0 ? -1 : Firsts[static_cast<size_t>(slot)];
   }
   T* Find(const std::string& name) const { return At(IndexOf(name)); }
 
   T* Add(const std::string& name, std::unique_ptr<T> object) {
     Items.reserve(Items.size() + 1);  // nothing is made if the list cannot grow
-    Items.push_back(new TEntry{name, std::move(object)});
+    TEntry* entry = new TEntry{name, std::move(object)};
+    Items.push_back({entry, entry->Object.get()});
     if (!Stale) Remember(name, Count() - 1);
-    return Items.back()->Object.get();
+    return entry->Object.get();
   }
   T* Insert(int index, const std::string& name, std::unique_ptr<T> object) {
     Items.reserve(Items.size() + 1);
-    auto it = Items.insert(Items.begin() + index, new TEntry{name, std::move(object)});
+    TEntry* entry = new TEntry{name, std::move(object)};
+    Items.insert(Items.begin() + index, {entry, entry->Object.get()});
     if (!Stale) {
       // Every position from there on moves up one (a slot without a position stays at -1).
       for (int& first : Firsts) first += first >= index;
       Remember(name, index);
     }
-    return (*it)->Object.get();
+    return entry->Object.get();
   }
   // Frees the entry at i; the next entry takes its place.
   void Delete(int i) { Extract(i); }
   std::unique_ptr<T> Extract(int i) {
-    std::unique_ptr<TEntry> entry(Items[static_cast<size_t>(i)]);
+    std::unique_ptr<TEntry> entry(Items[static_cast<size_t>(i)].Entry);
     Items.erase(Items.begin() + i);
     if (!Stale) {
       for (int& first : Firsts) first -= first > i;
@@ -86,12 +88,11 @@ public:
     return std::move(entry->Object);
   }
   void Clear() {
-    for (TEntry* entry : Items) delete entry;
+    for (const TItem& item : Items) delete item.Entry;
     Items.clear();
-    Index.clear();
+    Index.Clear();
     Firsts.clear();
     Counts.clear();
-    FreeSlots.clear();
     Stale = false;
   }
 
@@ -105,18 +106,16 @@ private:
   };
   // The entry at position `at` has the name.
   void Remember(const std::string& name, int at) const {
-    auto [it, added] = Index.try_emplace(name, 0);
+    bool added = false;
+    const size_t slot = static_cast<size_t>(Index.Add(name, added));
     if (added) {
-      if (FreeSlots.empty()) {
-        it->second = static_cast<int>(Firsts.size());
-        Firsts.push_back(-1);
-        Counts.push_back(0);
-      } else {
-        it->second = FreeSlots.back();
-        FreeSlots.pop_back();
+      if (slot >= Firsts.size()) {
+        Firsts.resize(slot + 1, -1);
+        Counts.resize(slot + 1, 0);
       }
+      Firsts[slot] = -1;
+      Counts[slot] = 0;
     }
-    const size_t slot = static_cast<size_t>(it->second);
     if (Counts[slot] == 0 || Firsts[slot] > at) Firsts[slot] = at;
     ++Counts[slot];
   }
@@ -124,50 +123,50 @@ private:
   // entry, the next one of that name is searched from position `from` on (passing over the
   // entry at `skip`, which is being renamed).
   void Forget(int at, const std::string& name, int from, int skip) const {
-    auto it = Index.find(name);
-    if (it == Index.end()) return;
-    const size_t slot = static_cast<size_t>(it->second);
+    const int found = Index.Find(name);
+    if (found < 0) return;
+    const size_t slot = static_cast<size_t>(found);
     if (--Counts[slot] == 0) {
       Firsts[slot] = -1;
-      FreeSlots.push_back(it->second);
-      Index.erase(it);
+      Index.Remove(name);
       return;
     }
     if (Firsts[slot] != at) return;
     for (int j = from; j < Count(); ++j)
-      if (j != skip && SameText(Items[static_cast<size_t>(j)]->Name, name)) {
+      if (j != skip && SameText(Items[static_cast<size_t>(j)].Entry->Name, name)) {
         Firsts[slot] = j;
         return;
       }
     Stale = true;  // cannot happen while the counts are right; the next look-up rebuilds
   }
   void Reindex() const {
-    Index.clear();
+    Index.Clear();
     Firsts.clear();
     Counts.clear();
-    FreeSlots.clear();
-    Index.reserve(Items.size());
-    for (int i = 0; i < Count(); ++i) Remember(Items[static_cast<size_t>(i)]->Name, i);
+    for (int i = 0; i < Count(); ++i) Remember(Items[static_cast<size_t>(i)].Entry->Name, i);
     Stale = false;
   }
 
   void Swap(TNamedList& other) noexcept {
     Items.swap(other.Items);
-    Index.swap(other.Index);
+    std::swap(Index, other.Index);
     Firsts.swap(other.Firsts);
     Counts.swap(other.Counts);
-    FreeSlots.swap(other.FreeSlots);
     std::swap(Stale, other.Stale);
   }
 
-  // The entries, owned by the list (deleted by Clear).
-  std::vector<TEntry*> Items;
-  // Name (any letter case) to its slot: the position of the name's first entry, -1 for a slot
-  // no name uses, and how many entries have the name.
-  mutable std::unordered_map<std::string, int, TFoldedHash, TFoldedEqual> Index;
+  // The entries, owned by the list (deleted by Clear), each beside its object so that reaching
+  // an object by position costs one step.
+  struct TItem {
+    TEntry* Entry;
+    T* Object;
+  };
+  std::vector<TItem> Items;
+  // Name (any letter case) to its slot, and by slot: the position of the name's first entry
+  // (-1 for a slot no name uses) and how many entries have the name.
+  mutable TFoldedNameTable Index;
   mutable std::vector<int> Firsts;
   mutable std::vector<int> Counts;
-  mutable std::vector<int> FreeSlots;
   mutable bool Stale = false;
 };
 
