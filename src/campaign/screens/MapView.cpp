@@ -120,29 +120,45 @@ void DrawStarMap(TGameMain& game, TSurface& surface, [[maybe_unused]] bool ghost
     const int x = loc.X + ox, y = loc.Y + oy;
     // A place whose marker, picture and label all lie beside the screen is passed over: a
     // large map costs what its part on screen costs.
-    if (y + loc.IconHeight + MarkerReach < 0 || y - loc.IconHeight - LabelRise >= surface.Height) continue;
+    const bool above = y + loc.IconHeight + MarkerReach < 0, below = y - loc.IconHeight - LabelRise >= surface.Height;
     if (loc.LocType == ltFleetLocation) {
-      if (x + MarkerReach < 0 || x - MarkerReach >= surface.Width) continue;
+      if (above || below || x + MarkerReach < 0 || x - MarkerReach >= surface.Width) continue;
       if (!loc.FleetNames.empty() && game.WithinRange(loc.X, loc.Y, game.SensorRange)) {
         const TFleet* f = game.FindFleet(loc.FleetNames.front());
         DrawMapMarker(surface, x - 4, y + 2, game.RaceColor(f ? f->Race : "NONE"));
       }
       continue;
     }
+    const std::string* picture = nullptr;
+    std::string icon;
+    if (loc.LocType == ltStarSystem) {
+      picture = &loc.StarImage;
+    } else if (const char* name = loc.Known ? IconOf(loc.LocType) : nullptr) {
+      icon = name;
+      picture = &icon;
+    }
     const bool labelled = loc.LocType == ltStarSystem || loc.Known;
-    const int nameWidth = labelled ? c.TextWidth(loc.LocName) : 0;
-    // The label's race markers follow it to the right, one for each fleet at most.
-    const int left = x - std::max(loc.IconWidth, nameWidth / 2) - MarkerReach;
-    const int right = x + std::max(loc.IconWidth, nameWidth / 2 + 9 * static_cast<int>(loc.FleetNames.size())) +
-                      MarkerReach;
-    if (right < 0 || left >= surface.Width) continue;
+    bool beside = above || below;
+    int nameWidth = 0;
+    if (!beside) {
+      nameWidth = labelled ? c.TextWidth(loc.LocName) : 0;
+      // The label's race markers follow it to the right, one for each fleet at most.
+      const int left = x - std::max(loc.IconWidth, nameWidth / 2) - MarkerReach;
+      const int right = x + std::max(loc.IconWidth, nameWidth / 2 + 9 * static_cast<int>(loc.FleetNames.size())) +
+                        MarkerReach;
+      beside = right < 0 || left >= surface.Width;
+    }
+    if (beside) {
+      // A missing picture is still reported as when it was drawn.
+      if (game.Env.Images && picture) game.Env.Images->Lookup(*picture);
+      continue;
+    }
     const bool visible = game.WithinRange(loc.X, loc.Y, game.SensorRange);
-    if (game.Env.Images) {
-      if (loc.LocType == ltStarSystem) {
-        DrawNamedCentered(*game.Env.Images, surface, loc.StarImage, x, y, loc.IconWidth, loc.IconHeight);
-      } else if (loc.Known) {
-        if (const char* icon = IconOf(loc.LocType)) DrawNamedCentered(*game.Env.Images, surface, icon, x, y, 9, 9);
-      }
+    if (game.Env.Images && picture) {
+      if (loc.LocType == ltStarSystem)
+        DrawNamedCentered(*game.Env.Images, surface, *picture, x, y, loc.IconWidth, loc.IconHeight);
+      else
+        DrawNamedCentered(*game.Env.Images, surface, *picture, x, y, 9, 9);
     }
     if (!labelled) continue;
     c.Font.Color = game.RaceColor(loc.Known ? loc.Owner : "NONE");
