@@ -127,8 +127,8 @@ void TGameMain::Departures() {
 void TGameMain::FlightAndArrivals() {
   TFleet* player = PlayerFleet();
   // The fleets that may be chasing another: those in open space whose destination names a
-  // fleet. No fleet is made or renamed during the flight and none leaves its system, so only a
-  // chaser redirected below can join them.
+  // fleet. No fleet is made, removed or renamed during the flight and none leaves its system,
+  // so only a chaser redirected below can join them.
   std::vector<TFleet*> chasers;
   for (int k = 0; k < Fleets.Count(); ++k) {
     TFleet* f = Fleets.At(k);
@@ -303,7 +303,7 @@ void TGameMain::TraderOrders() {
         return;
       if (Distance(trader.X, trader.Y, loc.X, loc.Y) < TraderReach) near.push_back(i);
     });
-    // In map order, as the draw expects.
+    // In map order, so the random pick is the one a search of the whole map would give.
     std::sort(near.begin(), near.end());
     const int pick = PickOne(near);
     if (pick >= 0) trader.DSystem = Locations.At(pick)->LocName;

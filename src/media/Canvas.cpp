@@ -52,7 +52,7 @@ public:
     std::string key = Key(text, points, bold);
     auto it = Runs.find(key);
     if (it != Runs.end()) return it->second;
-    if (Runs.size() > MaxKept) Runs.clear();
+    if (Runs.size() > MaxRuns) Runs.clear();
     TGlyphRun run;
     TTF_Font* font = Get(points, bold);
     SDL_Color white{255, 255, 255, 255};
@@ -84,7 +84,7 @@ public:
     std::string key = Key(text, points, bold);
     auto it = Widths.find(key);
     if (it != Widths.end()) return it->second;
-    if (Widths.size() > MaxKept) Widths.clear();
+    if (Widths.size() > MaxWidths) Widths.clear();
     int w = 0, h = 0;
     TTF_SizeUTF8(Get(points, bold), text.c_str(), &w, &h);
     Widths.emplace(std::move(key), w);
@@ -92,9 +92,11 @@ public:
   }
 
 private:
-  // Texts kept per cache; past this the cache starts afresh (a map of a few thousand names
-  // fits, text that changes every frame cannot fill the memory).
-  static constexpr size_t MaxKept = 8192;
+  // Texts kept per cache; past this the cache starts afresh, so text that changes every frame
+  // cannot fill the memory (a rendered text holds a byte per pixel, a width only a number: the
+  // names of a large map all fit).
+  static constexpr size_t MaxRuns = 2048;
+  static constexpr size_t MaxWidths = 8192;
   static std::string Key(const std::string& text, int points, bool bold) {
     return std::to_string(points) + (bold ? "b|" : "r|") + text;
   }
@@ -123,8 +125,9 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
   }
   const int fr = GetRValue(Font.Color), fg = GetGValue(Font.Color), fb = GetBValue(Font.Color);
   // Only the part of the text on the surface is visited: text beside it costs nothing.
-  const int x0 = std::max(0, -x), x1 = std::min(run.Width, s.Width - x);
-  const int y0 = std::max(0, -y), y1 = std::min(run.Height, s.Height - y);
+  auto within = [](long long v, int size) { return static_cast<int>(std::clamp<long long>(v, 0, size)); };
+  const int x0 = within(-static_cast<long long>(x), run.Width), x1 = within(static_cast<long long>(s.Width) - x, run.Width);
+  const int y0 = within(-static_cast<long long>(y), run.Height), y1 = within(static_cast<long long>(s.Height) - y, run.Height);
   for (int yy = y0; yy < y1; ++yy) {
     uint16_t* row = s.Row(y + yy);
     const uint8_t* a = run.Alpha.data() + static_cast<size_t>(yy) * run.Width;
