@@ -4,9 +4,11 @@
 // trader orders and patrol spawning.
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 #include "campaign/GameMain.h"
+#include "campaign/LocationGrid.h"
 #include "core/Adf.h"
 #include "core/Numbers.h"
 #include "core/Paths.h"
@@ -124,14 +126,22 @@ void TGameMain::Departures() {
 
 void TGameMain::FlightAndArrivals() {
   TFleet* player = PlayerFleet();
+  // The fleets that may be chasing another: those in open space whose destination names a
+  // fleet. No fleet is made, removed or renamed during the flight and none leaves its system,
+  // so only a chaser redirected below can join them.
+  std::vector<TFleet*> chasers;
+  for (int k = 0; k < Fleets.Count(); ++k) {
+    TFleet* f = Fleets.At(k);
+    if (f->System.empty() && !f->DSystem.empty() && Fleets.IndexOf(f->DSystem) >= 0) chasers.push_back(f);
+  }
   for (int i = 0; i < Locations.Count();) {
     TLocation& here = *Locations.At(i);
-    TFleet* fleet = here.LocType == ltFleetLocation ? FindFleet(here.LocName) : nullptr;
+    const int fleetIndex = here.LocType == ltFleetLocation ? Fleets.IndexOf(here.LocName) : -1;
+    TFleet* fleet = Fleets.At(fleetIndex);
     if (!fleet || !fleet->HasDestination()) {
       ++i;
       continue;
     }
-    const int fleetIndex = Fleets.IndexOf(fleet->Name);
     // The target: the destination location's position, or the destination point.
     int targetIndex = -1;
     int tx = fleet->DX, ty = fleet->DY;
@@ -205,9 +215,13 @@ void TGameMain::FlightAndArrivals() {
       target->FleetNames.push_back(fleet->Name);
       if (fleet == player) MakeKnown(*target);
       // Whoever chased the fleet now heads for where it arrived.
-      for (int k = 0; k < Fleets.Count(); ++k) {
-        TFleet& chaser = *Fleets.At(k);
-        if (chaser.System.empty() && SameText(chaser.DSystem, fleet->Name)) chaser.DSystem = fleet->System;
+      const size_t chaserCount = chasers.size();
+      for (size_t k = 0; k < chaserCount; ++k) {
+        TFleet& chaser = *chasers[k];
+        if (!chaser.System.empty() || !SameText(chaser.DSystem, fleet->Name)) continue;
+        chaser.DSystem = fleet->System;
+        // A system of the same name as a fleet: the chaser may now be after that fleet.
+        if (Fleets.IndexOf(chaser.DSystem) >= 0) chasers.push_back(&chaser);
       }
       RemoveLocation(i);  // the walk goes on at the same index
       continue;
@@ -239,16 +253,22 @@ void TGameMain::HostileCheck() {
 void TGameMain::PatrolOrders(bool ghostMode) {
   const TFleet& player = *PlayerFleet();
   const int playerSpeed = FleetSpeed(player);
+  // Each owner's locations in map order, gathered when the first patrol needs them (the orders
+  // change no location).
+  std::unordered_map<std::string, std::vector<int>> byOwner;
+  bool gathered = false;
+  const std::vector<int> none;
   for (int f = 1; f < Fleets.Count(); ++f) {
     TFleet& patrol = *Fleets.At(f);
     if (!patrol.Patrol) continue;
     if (!patrol.HasDestination()) {
-      std::vector<int> owned;
-      for (int i = 0; i < Locations.Count(); ++i) {
-        const TLocation& loc = *Locations.At(i);
-        if (loc.LocType != ltFleetLocation && loc.Owner == patrol.Race) owned.push_back(i);
+      if (!gathered) {
+        for (int i = 0; i < Locations.Count(); ++i)
+          if (Locations.At(i)->LocType != ltFleetLocation) byOwner[Locations.At(i)->Owner].push_back(i);
+        gathered = true;
       }
-      const int pick = PickOne(owned);
+      auto owned = byOwner.find(patrol.Race);
+      const int pick = PickOne(owned == byOwner.end() ? none : owned->second);
       if (pick >= 0) patrol.DSystem = Locations.At(pick)->LocName;
     }
     if (!ghostMode && WithinRange(patrol.X, patrol.Y, InterceptRange) &&
@@ -261,15 +281,30 @@ void TGameMain::PatrolOrders(bool ghostMode) {
 }
 
 void TGameMain::TraderOrders() {
+  // The map's locations on a grid of squares a trader's reach wide, made when the first trader
+  // needs it (the orders change no location): a trader looks only at the squares around it.
+  TLocationGrid grid(static_cast<int>(TraderReach));
+  bool gridMade = false;
+  std::vector<int> near;
   for (int f = 1; f < Fleets.Count(); ++f) {
     TFleet& trader = *Fleets.At(f);
     if (!trader.Trader || trader.HasDestination()) continue;
-    std::vector<int> near;
-    for (int i = 0; i < Locations.Count(); ++i) {
-      const TLocation& loc = *Locations.At(i);
-      if (loc.LocType != ltFleetLocation && Distance(trader.X, trader.Y, loc.X, loc.Y) < TraderReach)
-        near.push_back(i);
+    if (!gridMade) {
+      for (int i = 0; i < Locations.Count(); ++i)
+        if (Locations.At(i)->LocType != ltFleetLocation) grid.Add(i, Locations.At(i)->X, Locations.At(i)->Y);
+      gridMade = true;
     }
+    near.clear();
+    grid.Around(trader.X, trader.Y, [&](int i) {
+      const TLocation& loc = *Locations.At(i);
+      // Beyond the reach along either axis is beyond it whatever the distance says.
+      if (std::abs(static_cast<double>(loc.X) - trader.X) >= TraderReach ||
+          std::abs(static_cast<double>(loc.Y) - trader.Y) >= TraderReach)
+        return;
+      if (Distance(trader.X, trader.Y, loc.X, loc.Y) < TraderReach) near.push_back(i);
+    });
+    // In map order, so the random pick is the one a search of the whole map would give.
+    std::sort(near.begin(), near.end());
     const int pick = PickOne(near);
     if (pick >= 0) trader.DSystem = Locations.At(pick)->LocName;
   }
@@ -278,14 +313,16 @@ void TGameMain::TraderOrders() {
 void TGameMain::SpawnPatrols() {
   const TFleet& player = *PlayerFleet();
   const std::string randomChars = ResolvePath(CampaignDataFolder() + "random_chars.adf");
+  // Patrols of each race, counted once; a patrol sent out below is counted on.
+  std::unordered_map<std::string, int> patrolsOf;
+  for (int f = 0; f < Fleets.Count(); ++f)
+    if (Fleets.At(f)->Patrol) ++patrolsOf[Fleets.At(f)->Race];
   for (int r = 0; r < Races.Count(); ++r) {
     const std::string key = Races.NameAt(r);
     const TRaceInfo& race = *Races.At(r);
     if (race.MinPatrolers <= 0) continue;
-    int patrols = 0;
-    for (int f = 0; f < Fleets.Count(); ++f)
-      if (Fleets.At(f)->Patrol && Fleets.At(f)->Race == key) ++patrols;
-    if (patrols >= race.MinPatrolers) continue;
+    auto counted = patrolsOf.find(key);
+    if (counted != patrolsOf.end() && counted->second >= race.MinPatrolers) continue;
 
     const TShipInfo* major = FindShipInfo(race.MajorPatCraft);
     if (!major) {
@@ -347,6 +384,7 @@ void TGameMain::SpawnPatrols() {
     }
     loc.FleetNames.push_back(name);
     Fleets.Add(name, std::move(fleet));
+    ++patrolsOf[key];
   }
 }
 

@@ -134,7 +134,12 @@ int TGameMain::WhereIsFleet(const std::string& fleetName) const {
 }
 
 int TGameMain::FleetLocationOf(const std::string& fleetName) const {
-  for (int i = 0; i < Locations.Count(); ++i) {
+  // The first location of the name is found through the index; only a location of another
+  // kind that shares the fleet's name sends the search on past it.
+  const int first = Locations.IndexOf(fleetName);
+  if (first < 0) return -1;
+  if (Locations.At(first)->LocType == ltFleetLocation) return first;
+  for (int i = first + 1; i < Locations.Count(); ++i) {
     const TLocation& loc = *Locations.At(i);
     if (loc.LocType == ltFleetLocation && SameText(loc.LocName, fleetName)) return i;
   }
@@ -169,8 +174,11 @@ int TGameMain::Relation(const std::string& race) const {
 bool TGameMain::WithinRange(int x, int y, int range) const {
   const TFleet* player = PlayerFleet();
   if (!player) return false;
-  // Subtracted as reals: no position pair overflows.
-  return std::hypot(static_cast<double>(x) - player->X, static_cast<double>(y) - player->Y) < range;
+  // Subtracted as reals: no position pair overflows. A point outside the square around the
+  // fleet is farther than the range whatever the distance says, and the square costs less.
+  const double dx = static_cast<double>(x) - player->X, dy = static_cast<double>(y) - player->Y;
+  if (std::abs(dx) >= range || std::abs(dy) >= range) return false;
+  return std::hypot(dx, dy) < range;
 }
 
 TColor TGameMain::RaceColor(const std::string& race) const {

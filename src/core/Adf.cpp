@@ -15,6 +15,7 @@ namespace sw {
 
 void TAdfDocument::Parse(const std::string& input) {
   SectionList.clear();
+  SectionIndex.clear();
   Lines.clear();
   // Editors on Windows often start a UTF-8 file with a byte-order mark; it is not part of the
   // first line.
@@ -49,7 +50,7 @@ void TAdfDocument::Parse(const std::string& input) {
       current = FindSection(name);
       inFirstBlock = !current;
       if (!current) {
-        SectionList.push_back({name, {}, lineIndex});
+        AddSection({name, {}, lineIndex});
         current = &SectionList.back();
       }
       currentName = name;
@@ -123,15 +124,18 @@ std::string TAdfDocument::Serialize() const {
 }
 
 const TAdfDocument::TSection* TAdfDocument::FindSection(const std::string& name) const {
-  for (const auto& s : SectionList)
-    if (SameText(s.Name, name)) return &s;
-  return nullptr;
+  auto it = SectionIndex.find(name);
+  return it == SectionIndex.end() ? nullptr : &SectionList[it->second];
 }
 
 TAdfDocument::TSection* TAdfDocument::FindSection(const std::string& name) {
-  for (auto& s : SectionList)
-    if (SameText(s.Name, name)) return &s;
-  return nullptr;
+  auto it = SectionIndex.find(name);
+  return it == SectionIndex.end() ? nullptr : &SectionList[it->second];
+}
+
+void TAdfDocument::AddSection(TSection section) {
+  SectionIndex.emplace(section.Name, SectionList.size());
+  SectionList.push_back(std::move(section));
 }
 
 bool TAdfDocument::HasSection(const std::string& section) const { return FindSection(section) != nullptr; }
@@ -164,7 +168,7 @@ std::vector<std::string> TAdfDocument::Keys(const std::string& section) const {
 void TAdfDocument::Set(const std::string& section, const std::string& key, const std::string& value) {
   TSection* s = FindSection(section);
   if (!s) {
-    SectionList.push_back({section, {}});
+    AddSection({section, {}});
     s = &SectionList.back();
   }
   // Line breaks would split the value into lines of their own; they are not kept.
@@ -197,11 +201,13 @@ void TAdfDocument::EraseKey(const std::string& section, const std::string& key) 
 void TAdfDocument::EraseSection(const std::string& section) {
   for (auto& line : Lines)
     if (line.InSection && SameText(line.Section, section)) line.Dropped = true;
-  for (size_t i = 0; i < SectionList.size(); ++i)
-    if (SameText(SectionList[i].Name, section)) {
-      SectionList.erase(SectionList.begin() + static_cast<long>(i));
-      return;
-    }
+  auto it = SectionIndex.find(section);
+  if (it == SectionIndex.end()) return;
+  const size_t at = it->second;
+  SectionList.erase(SectionList.begin() + static_cast<long>(at));
+  SectionIndex.erase(it);
+  for (auto& entry : SectionIndex)
+    if (entry.second > at) --entry.second;
 }
 
 // ---- the cache ----

@@ -7,7 +7,10 @@
 // file changes on disk or is written through these functions.
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "core/Text.h"
 
 namespace sw {
 
@@ -55,7 +58,11 @@ private:
   };
   const TSection* FindSection(const std::string& name) const;
   TSection* FindSection(const std::string& name);
+  void AddSection(TSection section);
   std::vector<TSection> SectionList;
+  // Section name (any letter case) to its place in SectionList: a world file has a section for
+  // every location and fleet, and each value read or written finds its section.
+  std::unordered_map<std::string, size_t, TFoldedHash, TFoldedEqual> SectionIndex;
   std::vector<TLine> Lines;
   bool ByteOrderMark = false;
   bool WindowsLineEnds = false;

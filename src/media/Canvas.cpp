@@ -30,6 +30,7 @@ public:
     for (auto& f : Fonts) TTF_CloseFont(f.second);
     Fonts.clear();
     Runs.clear();
+    Widths.clear();
     if (Started) TTF_Quit();
     Started = false;
   }
@@ -48,10 +49,10 @@ public:
     return font;
   }
   const TGlyphRun& Run(const std::string& text, int points, bool bold) {
-    std::string key = std::to_string(points) + (bold ? "b|" : "r|") + text;
+    std::string key = Key(text, points, bold);
     auto it = Runs.find(key);
     if (it != Runs.end()) return it->second;
-    if (Runs.size() > 2048) Runs.clear();
+    if (Runs.size() > MaxRuns) Runs.clear();
     TGlyphRun run;
     TTF_Font* font = Get(points, bold);
     SDL_Color white{255, 255, 255, 255};
@@ -77,10 +78,32 @@ public:
     return Runs.emplace(key, std::move(run)).first->second;
   }
 
+  // The width the font engine gives the text; measuring shapes the whole text, so a label
+  // measured on every frame (the star map's names) is measured once.
+  int Width(const std::string& text, int points, bool bold) {
+    std::string key = Key(text, points, bold);
+    auto it = Widths.find(key);
+    if (it != Widths.end()) return it->second;
+    if (Widths.size() > MaxWidths) Widths.clear();
+    int w = 0, h = 0;
+    TTF_SizeUTF8(Get(points, bold), text.c_str(), &w, &h);
+    Widths.emplace(std::move(key), w);
+    return w;
+  }
+
 private:
+  // Texts kept per cache; past this the cache starts afresh, so text that changes every frame
+  // cannot fill the memory (a rendered text holds a byte per pixel, a width only a number: the
+  // names of a large map all fit).
+  static constexpr size_t MaxRuns = 2048;
+  static constexpr size_t MaxWidths = 8192;
+  static std::string Key(const std::string& text, int points, bool bold) {
+    return std::to_string(points) + (bold ? "b|" : "r|") + text;
+  }
   bool Started = false;
   std::map<int, TTF_Font*> Fonts;
   std::unordered_map<std::string, TGlyphRun> Runs;
+  std::unordered_map<std::string, int> Widths;
 };
 
 TFontCache& Fonts() {
@@ -101,14 +124,16 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
       HLine(x, x + run.Width - 1, yy, bg);
   }
   const int fr = GetRValue(Font.Color), fg = GetGValue(Font.Color), fb = GetBValue(Font.Color);
-  for (int yy = 0; yy < run.Height; ++yy) {
-    int dy = y + yy;
-    if (dy < 0 || dy >= s.Height) continue;
-    uint16_t* row = s.Row(dy);
+  // Only the part of the text on the surface is visited: text beside it costs nothing.
+  auto within = [](long long v, int size) { return static_cast<int>(std::clamp<long long>(v, 0, size)); };
+  const int x0 = within(-static_cast<long long>(x), run.Width), x1 = within(static_cast<long long>(s.Width) - x, run.Width);
+  const int y0 = within(-static_cast<long long>(y), run.Height), y1 = within(static_cast<long long>(s.Height) - y, run.Height);
+  for (int yy = y0; yy < y1; ++yy) {
+    uint16_t* row = s.Row(y + yy);
     const uint8_t* a = run.Alpha.data() + static_cast<size_t>(yy) * run.Width;
-    for (int xx = 0; xx < run.Width; ++xx) {
-      int dx = x + xx;
-      if (dx < 0 || dx >= s.Width || a[xx] == 0) continue;
+    for (int xx = x0; xx < x1; ++xx) {
+      if (a[xx] == 0) continue;
+      const int dx = x + xx;
       int al = a[xx];
       if (al == 255) {
         row[dx] = To565(fr, fg, fb);
@@ -123,9 +148,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
 
 int TCanvas::TextWidth(const std::string& text) {
   if (text.empty()) return 0;
-  int w = 0, h = 0;
-  TTF_SizeUTF8(Fonts().Get(Font.Size, Font.Bold), text.c_str(), &w, &h);
-  return w;
+  return Fonts().Width(text, Font.Size, Font.Bold);
 }
 
 int TCanvas::TextHeight(const std::string& text) { return TTF_FontHeight(Fonts().Get(Font.Size, Font.Bold)); }

@@ -30,6 +30,10 @@ constexpr TColor LowFuelColor = 0x5050FF;
 // The line of a move order being aimed: bright while the fuel reaches, red beyond it.
 constexpr TColor RouteAimColor = 0xFFFFC0;
 constexpr TColor RouteShortColor = 0x4040FF;
+// How far a place's drawing reaches beyond its marker box: the race markers and their
+// spacing (MarkerReach), and the label above the box (LabelRise).
+constexpr int MarkerReach = 16;
+constexpr int LabelRise = 32;
 
 // Draws a picture of the campaign's list if it is there; a missing one is reported once by the
 // list and leaves a gap.
@@ -114,24 +118,50 @@ void DrawStarMap(TGameMain& game, TSurface& surface, [[maybe_unused]] bool ghost
   for (int i = 0; i < game.Locations.Count(); ++i) {
     const TLocation& loc = *game.Locations.At(i);
     const int x = loc.X + ox, y = loc.Y + oy;
-    const bool visible = game.WithinRange(loc.X, loc.Y, game.SensorRange);
+    // A place whose marker, picture and label all lie beside the screen is passed over: a
+    // large map costs what its part on screen costs.
+    const bool above = y + loc.IconHeight + MarkerReach < 0, below = y - loc.IconHeight - LabelRise >= surface.Height;
     if (loc.LocType == ltFleetLocation) {
-      if (visible && !loc.FleetNames.empty()) {
+      if (above || below || x + MarkerReach < 0 || x - MarkerReach >= surface.Width) continue;
+      if (!loc.FleetNames.empty() && game.WithinRange(loc.X, loc.Y, game.SensorRange)) {
         const TFleet* f = game.FindFleet(loc.FleetNames.front());
         DrawMapMarker(surface, x - 4, y + 2, game.RaceColor(f ? f->Race : "NONE"));
       }
       continue;
     }
-    if (game.Env.Images) {
-      if (loc.LocType == ltStarSystem) {
-        DrawNamedCentered(*game.Env.Images, surface, loc.StarImage, x, y, loc.IconWidth, loc.IconHeight);
-      } else if (loc.Known) {
-        if (const char* icon = IconOf(loc.LocType)) DrawNamedCentered(*game.Env.Images, surface, icon, x, y, 9, 9);
-      }
+    const std::string* picture = nullptr;
+    std::string icon;
+    if (loc.LocType == ltStarSystem) {
+      picture = &loc.StarImage;
+    } else if (const char* name = loc.Known ? IconOf(loc.LocType) : nullptr) {
+      icon = name;
+      picture = &icon;
     }
-    if (loc.LocType != ltStarSystem && !loc.Known) continue;
+    const bool labelled = loc.LocType == ltStarSystem || loc.Known;
+    bool beside = above || below;
+    int nameWidth = 0;
+    if (!beside) {
+      nameWidth = labelled ? c.TextWidth(loc.LocName) : 0;
+      // The label's race markers follow it to the right, one for each fleet at most.
+      const int left = x - std::max(loc.IconWidth, nameWidth / 2) - MarkerReach;
+      const int right = x + std::max(loc.IconWidth, nameWidth / 2 + 9 * static_cast<int>(loc.FleetNames.size())) +
+                        MarkerReach;
+      beside = right < 0 || left >= surface.Width;
+    }
+    if (beside) {
+      // A missing picture is still reported as when it was drawn.
+      if (game.Env.Images && picture) game.Env.Images->Lookup(*picture);
+      continue;
+    }
+    const bool visible = game.WithinRange(loc.X, loc.Y, game.SensorRange);
+    if (game.Env.Images && picture) {
+      if (loc.LocType == ltStarSystem)
+        DrawNamedCentered(*game.Env.Images, surface, *picture, x, y, loc.IconWidth, loc.IconHeight);
+      else
+        DrawNamedCentered(*game.Env.Images, surface, *picture, x, y, 9, 9);
+    }
+    if (!labelled) continue;
     c.Font.Color = game.RaceColor(loc.Known ? loc.Owner : "NONE");
-    const int nameWidth = c.TextWidth(loc.LocName);
     c.TextOut(x - nameWidth / 2, y - loc.IconHeight - 10, loc.LocName);
     if (!visible) continue;
     std::vector<std::string> races;
