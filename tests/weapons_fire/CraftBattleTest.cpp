@@ -87,6 +87,10 @@ TEST_F(CraftBattle, AShuttlesCrewBoardAnEnemyAndTakeIt) {
   TShipLine tug{2, "player2ship", "DRN_Tug", "DRN", 400, 330};
   tug.AI = true;
   tug.Crew = 1;
+  // A boarder falls about twice as often as a defender, so about one draw in five loses all four
+  // boarders to the lone defender; this seed is one where they win, so the test checks the
+  // capture, not the dice.
+  BattleSeed = 3;
   TMelee& b = Start({{1, "player1ship", "DRN_Hauler", "DRN", 400, 200}, tug});
   TGameObject& hauler = Ship("player1ship");
   TGameObject& target = Ship("player2ship");
