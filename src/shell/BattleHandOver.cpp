@@ -6,7 +6,7 @@
 
 namespace sw {
 
-void TfmMain::StartBattle(uint8_t returnState) {
+TBattleEnvironment TfmMain::BattleEnvironment() const {
   TBattleEnvironment env;
   env.Folders = TGameFolders::FromRoot(ProgramFolder);
   env.Images = DXImageListM.get();
@@ -14,6 +14,11 @@ void TfmMain::StartBattle(uint8_t returnState) {
   env.Input = DXInput.get();
   env.Surface = &DXDraw->Surface;
   env.MusicVolume = MusicVolume;
+  return env;
+}
+
+void TfmMain::StartBattle(uint8_t returnState) {
+  const TBattleEnvironment env = BattleEnvironment();
   // A battle file that cannot be fought raises its error here: nothing changes.
   auto battle = std::make_unique<TMelee>(env, ProgramFolder + "battle.adf");
   for (const std::string& w : battle->Warnings) std::cerr << "starwake: " << w << std::endl;
@@ -41,7 +46,9 @@ bool TfmMain::BattleExists() const { return Battle != nullptr; }
 int TfmMain::BattlePhase() const { return Battle ? Battle->Phase : -1; }
 
 void TfmMain::StartBattleFight() {
-  if (Battle) Battle->Phase = bpFighting;
+  if (!Battle) return;
+  Battle->Phase = bpFighting;
+  if (MusicVolume >= -3999) PlayMusic("MeleeMusic");
 }
 
 void TfmMain::LeaveBattleResult() {

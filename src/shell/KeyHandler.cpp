@@ -73,7 +73,6 @@ void TfmMain::CommonKeyDown(int key, bool shift, bool ctrl, bool alt) {
   // Any key starts a battle waiting on its pre-battle screen, and then does its own work too.
   if (GameState == gsBattle && BattlePhase() == 0) {
     StartBattleFight();
-    if (MusicVolume >= -3999) PlayMusic("MeleeMusic");
   }
 
   // The front end's screens: the arrows move the highlight, Enter presses it, Escape goes back.

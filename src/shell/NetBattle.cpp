@@ -20,26 +20,23 @@ constexpr int NetEndFrames = 90;
 }  // namespace
 
 bool TfmMain::StartNetHost(uint16_t port) {
-  CloseNet();
-  if (!NetLocal) NetLocal = std::make_unique<TLocalCommands>(DXInput.get(), &PilotPadSlot[0], &PilotPadSlot[1]);
-  const TNetIdentity me{NetVersion.empty() ? GameVersion : NetVersion, BattleDataHash(ProgramFolder)};
-  std::string error;
-  Net = TNetSession::Host(port, me, NetLocal.get(), NetImpairment, error);
-  if (!Net) {
-    NetStatus = error;
-    return false;
-  }
-  Net->FixedDelay = NetFixedDelay;
-  NetStatus.clear();
-  return true;
+  return StartNet([&](const TNetIdentity& me, std::string& error) {
+    return TNetSession::Host(port, me, NetLocal.get(), NetImpairment, error);
+  });
 }
 
 bool TfmMain::StartNetJoin(const std::string& address) {
+  return StartNet([&](const TNetIdentity& me, std::string& error) {
+    return TNetSession::Join(address, me, NetLocal.get(), NetImpairment, error);
+  });
+}
+
+bool TfmMain::StartNet(const std::function<std::unique_ptr<TNetSession>(const TNetIdentity&, std::string&)>& open) {
   CloseNet();
   if (!NetLocal) NetLocal = std::make_unique<TLocalCommands>(DXInput.get(), &PilotPadSlot[0], &PilotPadSlot[1]);
   const TNetIdentity me{NetVersion.empty() ? GameVersion : NetVersion, BattleDataHash(ProgramFolder)};
   std::string error;
-  Net = TNetSession::Join(address, me, NetLocal.get(), NetImpairment, error);
+  Net = open(me, error);
   if (!Net) {
     NetStatus = error;
     return false;
@@ -65,13 +62,7 @@ std::string TfmMain::NetStatusLine() const {
 }
 
 bool TfmMain::BuildNetBattle(uint64_t seed) {
-  TBattleEnvironment env;
-  env.Folders = TGameFolders::FromRoot(ProgramFolder);
-  env.Images = DXImageListM.get();
-  env.Waves = DXWaveList.get();
-  env.Input = DXInput.get();
-  env.Surface = &DXDraw->Surface;
-  env.MusicVolume = MusicVolume;
+  TBattleEnvironment env = BattleEnvironment();
   env.Seed = seed;
   env.Commands = Net->Lockstep();
   std::unique_ptr<TMelee> battle;

@@ -52,7 +52,6 @@ void TfmMain::PadButtonDown(int slot, int button) {
   // Any button leaves the pre-battle screen for the fight, as any key does.
   if (GameState == gsBattle && !ReplayPlayer && BattlePhase() == bpPreBattle) {
     StartBattleFight();
-    if (MusicVolume >= -3999) PlayMusic("MeleeMusic");
   }
   if (button != PadStart) return;
   // Start opens the options screen wherever Escape opens it.

@@ -118,13 +118,7 @@ bool TfmMain::StartReplay(const std::string& path, uint8_t returnState) {
   }
   AdfFlushCache();
   auto player = std::make_unique<TReplayCommands>(replay);
-  TBattleEnvironment env;
-  env.Folders = TGameFolders::FromRoot(ProgramFolder);
-  env.Images = DXImageListM.get();
-  env.Waves = DXWaveList.get();
-  env.Input = DXInput.get();
-  env.Surface = &DXDraw->Surface;
-  env.MusicVolume = MusicVolume;
+  TBattleEnvironment env = BattleEnvironment();
   env.Seed = replay.Seed;
   env.Commands = player.get();
   std::unique_ptr<TMelee> battle;

@@ -336,7 +336,10 @@ private:
   void CommonKeyDown(int key, bool shift, bool ctrl, bool alt);
   // What the key handler asks of the battle and the options screen (in KeyHandler.cpp).
   int BattlePhase() const;
+  // The battle leaves its pre-battle screen for the fight, and the battle music starts.
   void StartBattleFight();
+  // What every battle is built with: the game's folders, pictures, sounds, input and screen.
+  TBattleEnvironment BattleEnvironment() const;
   void LeaveBattleResult();
   // The battle is given up for the main menu (the options' quit): nothing of a campaign battle
   // is lost.
@@ -391,6 +394,9 @@ private:
   void DrawNetBattle();
   void EndNetBattle(const std::string& message, TNetReason reason);
   void LeaveNetBattle();
+  // Closes any session and opens the one `open` makes (hosting or joining) with this game's
+  // version and battle data; false, with NetStatus saying why, when it cannot.
+  bool StartNet(const std::function<std::unique_ptr<TNetSession>(const TNetIdentity&, std::string&)>& open);
   // Builds the battle of a network duel from battle.adf with the seed both games share.
   bool BuildNetBattle(uint64_t seed);
   // A word over the battle in a small plate, centred at the top edge y.
