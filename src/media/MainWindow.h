@@ -70,8 +70,6 @@ public:
   int SfxVolume = 0;
   int MusicVolume = 0;
   bool DrawPointers = true;
-  bool Player1Joystick = false;
-  bool Player2Joystick = false;
   // Each pilot's pad buttons, from config.ini (PAD_<control> in PLAYER1 / PLAYER2).
   std::array<TPadBindings, 2> PadBindings{DefaultPadBindings(), DefaultPadBindings()};
   // The pad each pilot flies with (CON_TYPE in config.ini): 0 the keyboard, 1 the first pad or

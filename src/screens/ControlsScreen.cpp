@@ -187,12 +187,13 @@ void TControlsScreen::Draw() {
     canvas.Font.Bold = true;
     canvas.Font.Color = clWhite;
     canvas.TextOut(left + 8, 128, CtlPilotName(pilot));
-    // A pilot config.ini gives the joystick (CON_TYPE=1) flies with it, not with these keys.
-    if (pilot == 1 ? fmMain->Player1Joystick : fmMain->Player2Joystick) {
+    // A pilot config.ini gives a pad (CON_TYPE=1 the first pad or joystick, 2 the second) flies
+    // with its buttons, not with these keys.
+    if (const int slot = fmMain->PilotPadSlot[pilot - 1]; slot > 0) {
       canvas.Font.Size = 8;
       canvas.Font.Bold = false;
       canvas.Font.Color = CtlAmber;
-      canvas.TextOut(left + 90, 133, "flies with the joystick (CON_TYPE=1)");
+      canvas.TextOut(left + 90, 133, "flies with pad " + std::to_string(slot) + " (CON_TYPE=" + std::to_string(slot) + ")");
     }
     canvas.Font.Size = 8;
     canvas.Font.Color = CtlHeadingColor;

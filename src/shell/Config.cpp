@@ -36,9 +36,7 @@ void TfmMain::LoadConfig() {
     const std::string section = player == 1 ? "PLAYER1" : "PLAYER2";
     // Control type 1 is the first pad or joystick (which also reads the shared joystick
     // states), 2 the second pad; anything else is the keyboard.
-    const int slot = PadSlotOfControlType(AdfReadInteger(file, section, "CON_TYPE", 0));
-    PilotPadSlot[player - 1] = slot;
-    (player == 1 ? Player1Joystick : Player2Joystick) = slot == 1;
+    PilotPadSlot[player - 1] = PadSlotOfControlType(AdfReadInteger(file, section, "CON_TYPE", 0));
     for (int c = 0; c < ShipControlCount; ++c) {
       auto control = static_cast<TShipControl>(c);
       int key = AdfReadInteger(file, section, ShipControlKeys[c], DefaultControlKey(player, control));

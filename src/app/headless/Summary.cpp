@@ -149,8 +149,8 @@ nlohmann::json MakeSummary(const TfmMain& m, THeadlessAudio& audio) {
   j["options_return_state"] = m.OptionsReturnState;
   const auto& ramp = m.DXDraw->GetGammaRamp();
   j["gamma_ramp_sample"] = {ramp[0][0], ramp[0][128], ramp[0][255]};
-  j["player1_joystick"] = m.Player1Joystick;
-  j["player2_joystick"] = m.Player2Joystick;
+  j["player1_joystick"] = m.PilotPadSlot[0] == 1;
+  j["player2_joystick"] = m.PilotPadSlot[1] == 1;
   // The key bound to each ship control (turn left, turn right, thrust, weapon 1, weapon 2,
   // autopilot, fine, lock) of each player.
   for (int player = 1; player <= 2; ++player) {
