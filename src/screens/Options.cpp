@@ -33,6 +33,18 @@ TOptions::TOptions() : Buttons(&fmMain->DXDraw->Surface, fmMain->DXImageListMain
   }
 }
 
+std::string TOptions::Reason(const std::string& key) const {
+  const bool frontEnd = StateLeft == gsMenu || StateLeft == gsCredits;
+  if (key == "op2") return frontEnd ? "Load Game on the menu loads a campaign" : "A campaign is loaded from the menu or from a campaign";
+  if (key == "op3") {
+    if (StateLeft == gsCampaign && CampaignBusy) return "Finish what is open on the map before saving";
+    return "Only a campaign can be saved";
+  }
+  if (key == "op9") return "No battle is being fought";
+  if (key == "op10") return "You are at the menu already";
+  return "";
+}
+
 TFocusTargets TOptions::FocusTargets() const {
   TFocusTargets targets;
   for (int i = 0; i < Buttons.Count(); ++i)
@@ -41,6 +53,8 @@ TFocusTargets TOptions::FocusTargets() const {
 }
 
 void TOptions::SetAvailability(int stateLeft, int campaignSubScreen) {
+  StateLeft = stateLeft;
+  CampaignBusy = false;
   auto offer = [&](const char* key, bool available) { Buttons.Find(key).Alpha = available ? AlphaNormal : AlphaDimmed; };
   switch (stateLeft) {
     case gsCampaign: {
@@ -48,6 +62,7 @@ void TOptions::SetAvailability(int stateLeft, int campaignSubScreen) {
       // on a planet's surface.
       const int busy[] = {8, 9, 10, 13, 14, 15};
       const bool saving = std::find(std::begin(busy), std::end(busy), campaignSubScreen) == std::end(busy);
+      CampaignBusy = !saving;
       offer("op2", true);
       offer("op3", saving);
       offer("op9", false);

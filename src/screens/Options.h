@@ -20,10 +20,12 @@ public:
   void SetAvailability(int stateLeft, int campaignSubScreen);
   // True while the button is offered (not dimmed).
   bool Available(const std::string& key) const { return Buttons.Find(key).Alpha > AlphaDimmed; }
+  // Why a dimmed button cannot act now, in a line the screen shows when it is pressed.
+  std::string Reason(const std::string& key) const;
 
   void Draw();
   // The key of the button under the point, or "": dimmed buttons are hit too, and the mouse
-  // routing decides that they do nothing.
+  // routing shows their Reason instead of acting.
   std::string HitTest(int x, int y) const { return Buttons.HitTest(x, y); }
 
   // The slowest game speed, as a frame interval in milliseconds: a second a frame is already
@@ -44,6 +46,11 @@ public:
 
   TButtonList Buttons;
   TMenuFocus Focus;
+
+private:
+  // The screen the options were opened from, and whether a campaign's sub-screen forbade saving.
+  int StateLeft = -1;
+  bool CampaignBusy = false;
 };
 
 }  // namespace sw

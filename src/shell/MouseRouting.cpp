@@ -169,7 +169,11 @@ void TfmMain::RouteCredits(const std::string& key) {
 void TfmMain::RouteOptions(const std::string& key) {
   if (key.empty()) return;
   PlayClick();
-  const bool available = Options->Available(key);
+  // A dimmed button says why it cannot act now.
+  if (!Options->Available(key)) {
+    if (const std::string why = Options->Reason(key); !why.empty()) ShowNotice(why);
+    return;
+  }
   // The settings go through the keys that change them: no shift resets, Ctrl raises, Alt
   // lowers.
   auto settingKey = [&](const std::string& base, int vkCode) {
@@ -182,11 +186,9 @@ void TfmMain::RouteOptions(const std::string& key) {
   if (key == "op1") {
     SetGameState(OptionsReturnState, false);
   } else if (key == "op2") {
-    if (!available) return;
     LoadOpenedFromMenu = false;
     OpenSelector(smLoad);
   } else if (key == "op3") {
-    if (!available) return;
     OpenSelector(smSave);
   } else if (settingKey("4", vk::F12) || settingKey("5", vk::F10) || settingKey("6", vk::F11)) {
     // done by the key handler
@@ -205,12 +207,11 @@ void TfmMain::RouteOptions(const std::string& key) {
     const int step = key == "arpad_sens_l" ? -PadSensitivityStep : PadSensitivityStep;
     PadSensitivity = key == "oppad_sens" ? PadSensitivityDefault : ClampPadSensitivity(PadSensitivity + step);
   } else if (key == "op9") {
-    if (!available || !BattleExists()) return;
+    if (!BattleExists()) return;
     AbortBattle();
     SetGameState(gsBattle, false);
     StopMusic("MeleeMusic");
   } else if (key == "op10") {
-    if (!available) return;
     // A battle left for the menu is given up (a campaign battle still hands its ships back).
     // Until the fade reaches the menu the options screen stays live, and going back from it
     // (Escape or the back button) must lead to the menu, never to the battle state without a

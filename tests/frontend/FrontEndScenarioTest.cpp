@@ -194,6 +194,9 @@ TEST(FrontEndWalk, OptionsFromTheMenuOfferOnlyTheSettings) {
   EXPECT_EQ(s["game_state"], 2) << "op1 went back to the menu";
   EXPECT_EQ(s["options"]["available"], nlohmann::json({{"op2", false}, {"op3", false}, {"op9", false}, {"op10", false}}));
   EXPECT_EQ(TimesPlayed(s, "click"), 10);
+  EXPECT_EQ(s["notices"], nlohmann::json({"Load Game on the menu loads a campaign", "Only a campaign can be saved",
+                                          "No battle is being fought", "You are at the menu already"}))
+      << "each dimmed button said why it cannot act";
   EXPECT_EQ(s["sfx_volume"], -400);
   EXPECT_EQ(s["music_volume"], -400);
   EXPECT_EQ(s["timer_interval"], 31);
